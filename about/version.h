@@ -1,0 +1,14 @@
+#pragma once
+
+namespace about {
+
+struct Version {
+    int major;
+    int minor;
+    int revision;
+};
+
+// The program's version, as the build defines it.
+Version programVersion();
+
+} // namespace about

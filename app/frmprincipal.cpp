@@ -1,0 +1,229 @@
+#include "app/frmprincipal.h"
+
+#include "app/qtlocale.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+frmPrincipal::frmPrincipal(QWidget* parent)
+    : QMainWindow(parent), locale_(numberLocaleOf(QLocale::system())) {
+    buildWindow();
+    connectHandlers();
+    Form_Load();
+}
+
+frmPrincipal::~frmPrincipal() = default;
+
+void frmPrincipal::setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+
+void frmPrincipal::showMessage(const numtext::Message& message) {
+    if (messageSink_) {
+        messageSink_(message);
+        return;
+    }
+    const auto icon = message.style == numtext::MessageStyle::Warning ? QMessageBox::Warning
+                                                                      : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(message.title),
+                    QString::fromStdString(message.text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmPrincipal::setDefaultButton(QPushButton* button) {
+    if (button == defaultButton_)
+        return;
+    if (defaultButton_)
+        defaultButton_->setDefault(false);
+    defaultButton_ = button;
+    if (defaultButton_)
+        defaultButton_->setDefault(true);
+}
+
+QString frmPrincipal::controlText(const QString& name) const {
+    if (auto* field = findChild<QLineEdit*>(name); field && !field->parent()->inherits("QComboBox"))
+        return field->text();
+    if (auto* list = findChild<QComboBox*>(name))
+        return list->currentText();
+    if (auto* label = findChild<QLabel*>(name))
+        return label->text();
+    qWarning("no control named %s", qPrintable(name));
+    return {};
+}
+
+void frmPrincipal::setControlText(const QString& name, const QString& text) {
+    if (auto* field = findChild<QLineEdit*>(name); field && !field->parent()->inherits("QComboBox"))
+        field->setText(text);
+    else if (auto* label = findChild<QLabel*>(name))
+        label->setText(text);
+    else
+        qWarning("no writable control named %s", qPrintable(name));
+}
+
+convert::Form frmPrincipal::readForm(std::initializer_list<const char*> names) const {
+    std::map<std::string, std::string, std::less<>> texts;
+    for (const char* name : names)
+        texts.emplace(name, controlText(QString::fromLatin1(name)).toStdString());
+    return convert::Form(locale_, std::move(texts));
+}
+
+void frmPrincipal::applyOutcome(const convert::Outcome& outcome) {
+    for (const auto& step : outcome.steps) {
+        if (const auto* write = std::get_if<convert::Write>(&step))
+            setControlText(QString::fromStdString(write->field),
+                           QString::fromStdString(write->text));
+        else
+            showMessage(std::get<numtext::Message>(step));
+    }
+}
+
+// Enter presses the default button unless the focus is on another push button, which takes
+// the key itself; a QMainWindow has no default button of its own, so route it here.
+bool frmPrincipal::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            break;
+        if (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+            break;
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+        if (qobject_cast<QComboBox*>(watched) && static_cast<QComboBox*>(watched)->view() &&
+            static_cast<QComboBox*>(watched)->view()->isVisible())
+            break; // Enter picks the entry in an open drop-down
+        if (defaultButton_ && !key->isAutoRepeat())
+            defaultButton_->click();
+        return true;
+    }
+    case QEvent::FocusIn: {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (!field)
+            break;
+        const auto it = focusHandlers_.find(field);
+        if (it == focusHandlers_.end())
+            break;
+        (this->*(it->second))();
+        // A mouse click places the caret after the focus arrives; select again once the press
+        // has been handled, so the click does not undo the selection.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            QTimer::singleShot(0, field, [field = QPointer<QLineEdit>(field)] {
+                if (field && field->hasFocus())
+                    field->selectAll();
+            });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmPrincipal::selectOnFocus(QLineEdit* field, QPushButton* button) {
+    if (button)
+        setDefaultButton(button);
+    field->setSelection(0, static_cast<int>(field->text().size()));
+}
+
+void frmPrincipal::txtGrados1_GotFocus() { selectOnFocus(txtGrados1, cmdGradosSexADec); }
+void frmPrincipal::txtMinutos1_GotFocus() { selectOnFocus(txtMinutos1, cmdGradosSexADec); }
+void frmPrincipal::txtSegundos1_GotFocus() { selectOnFocus(txtSegundos1, cmdGradosSexADec); }
+void frmPrincipal::txtGrados2_GotFocus() { selectOnFocus(txtGrados2, cmdGradosDecASexa); }
+void frmPrincipal::txtHoras1_GotFocus() { selectOnFocus(txtHoras1, cmdHorasSexADec); }
+void frmPrincipal::txtMinutos2_GotFocus() { selectOnFocus(txtMinutos2, cmdHorasSexADec); }
+void frmPrincipal::txtSegundos2_GotFocus() { selectOnFocus(txtSegundos2, cmdHorasSexADec); }
+void frmPrincipal::txtHoras2_GotFocus() { selectOnFocus(txtHoras2, cmdHorasDecASex); }
+void frmPrincipal::txtGrados3_GotFocus() { selectOnFocus(txtGrados3, cmdDecADec1); }
+void frmPrincipal::txtGrados4_GotFocus() { selectOnFocus(txtGrados4, nullptr); }
+void frmPrincipal::txtHoras3_GotFocus() { selectOnFocus(txtHoras3, cmdDecADec2); }
+void frmPrincipal::txtHoras4_GotFocus() { selectOnFocus(txtHoras4, nullptr); }
+void frmPrincipal::txtMedidas1_GotFocus() { selectOnFocus(txtMedidas1, cmdMedidas1); }
+void frmPrincipal::txtMedidas2_GotFocus() { selectOnFocus(txtMedidas2, cmdMedidas1); }
+void frmPrincipal::txtMedidas3_GotFocus() { selectOnFocus(txtMedidas3, cmdMedidas2); }
+void frmPrincipal::txtMedidas4_GotFocus() { selectOnFocus(txtMedidas4, cmdMedidas2); }
+void frmPrincipal::txtCelsius_GotFocus() { selectOnFocus(txtCelsius, cmdCelsius); }
+void frmPrincipal::txtFahrenheit_GotFocus() { selectOnFocus(txtFahrenheit, cmdFahrenheit); }
+void frmPrincipal::txtKelvin_GotFocus() { selectOnFocus(txtKelvin, cmdKelvin); }
+
+void frmPrincipal::connectHandlers() {
+    focusHandlers_ = {
+        {txtGrados1, &frmPrincipal::txtGrados1_GotFocus},
+        {txtMinutos1, &frmPrincipal::txtMinutos1_GotFocus},
+        {txtSegundos1, &frmPrincipal::txtSegundos1_GotFocus},
+        {txtGrados2, &frmPrincipal::txtGrados2_GotFocus},
+        {txtHoras1, &frmPrincipal::txtHoras1_GotFocus},
+        {txtMinutos2, &frmPrincipal::txtMinutos2_GotFocus},
+        {txtSegundos2, &frmPrincipal::txtSegundos2_GotFocus},
+        {txtHoras2, &frmPrincipal::txtHoras2_GotFocus},
+        {txtGrados3, &frmPrincipal::txtGrados3_GotFocus},
+        {txtGrados4, &frmPrincipal::txtGrados4_GotFocus},
+        {txtHoras3, &frmPrincipal::txtHoras3_GotFocus},
+        {txtHoras4, &frmPrincipal::txtHoras4_GotFocus},
+        {txtMedidas1, &frmPrincipal::txtMedidas1_GotFocus},
+        {txtMedidas2, &frmPrincipal::txtMedidas2_GotFocus},
+        {txtMedidas3, &frmPrincipal::txtMedidas3_GotFocus},
+        {txtMedidas4, &frmPrincipal::txtMedidas4_GotFocus},
+        {txtCelsius, &frmPrincipal::txtCelsius_GotFocus},
+        {txtFahrenheit, &frmPrincipal::txtFahrenheit_GotFocus},
+        {txtKelvin, &frmPrincipal::txtKelvin_GotFocus},
+    };
+    for (const auto& entry : focusHandlers_)
+        entry.first->installEventFilter(this);
+    for (auto* list : findChildren<QComboBox*>())
+        list->installEventFilter(this);
+    for (auto* button : findChildren<QPushButton*>()) {
+        button->installEventFilter(this);
+        // Only our own routing decides what Enter presses.
+        button->setAutoDefault(false);
+    }
+
+    const std::pair<QPushButton*, void (frmPrincipal::*)()> clicks[] = {
+        {cmdGradosSexADec, &frmPrincipal::cmdGradosSexADec_Click},
+        {cmdGradosDecASexa, &frmPrincipal::cmdGradosDecASexa_Click},
+        {cmdHorasSexADec, &frmPrincipal::cmdHorasSexADec_Click},
+        {cmdHorasDecASex, &frmPrincipal::cmdHorasDecASex_Click},
+        {cmdDecADec1, &frmPrincipal::cmdDecADec1_Click},
+        {cmdDecADec2, &frmPrincipal::cmdDecADec2_Click},
+        {cmdMedidas1, &frmPrincipal::cmdMedidas1_Click},
+        {cmdMedidas2, &frmPrincipal::cmdMedidas2_Click},
+        {cmdCelsius, &frmPrincipal::cmdCelsius_Click},
+        {cmdFahrenheit, &frmPrincipal::cmdFahrenheit_Click},
+        {cmdKelvin, &frmPrincipal::cmdKelvin_Click},
+        {cmdCopiar1, &frmPrincipal::cmdCopiar1_Click},
+        {cmdCopiar2, &frmPrincipal::cmdCopiar2_Click},
+        {cmsCopiar3, &frmPrincipal::cmsCopiar3_Click},
+        {cmdPegar1, &frmPrincipal::cmdPegar1_Click},
+        {cmdPegar2, &frmPrincipal::cmdPegar2_Click},
+        {cmdPegar3, &frmPrincipal::cmdPegar3_Click},
+        {cmdLimpiar, &frmPrincipal::cmdLimpiar_Click},
+        {cmdSalir, &frmPrincipal::cmdSalir_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, handler);
+
+    const std::pair<QAction*, void (frmPrincipal::*)()> menus[] = {
+        {mnuHoras, &frmPrincipal::mnuHoras_Click},
+        {mnuDistancias, &frmPrincipal::mnuDistancias_Click},
+        {mnuTemperatura, &frmPrincipal::mnuTemperatura_Click},
+        {mnuSalir, &frmPrincipal::mnuSalir_Click},
+        {mnuAcercaDe, &frmPrincipal::mnuAcercaDe_Click},
+    };
+    for (const auto& [action, handler] : menus)
+        connect(action, &QAction::triggered, this, handler);
+
+    // Nothing in the program sets the slider, so every change of its value is a user move
+    // (keyboard, drag, click beside the thumb).
+    connect(sldHumedad, &QSlider::valueChanged, this, &frmPrincipal::sldHumedad_Scroll);
+}

@@ -1,0 +1,4 @@
+#include "app/frmprincipal.h"
+
+// The About window is not built yet.
+void frmPrincipal::mnuAcercaDe_Click() {}

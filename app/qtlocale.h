@@ -1,0 +1,8 @@
+// The bridge from Qt's view of the user's regional settings to the core's.
+#pragma once
+
+#include "numtext/numtext.h"
+
+#include <QLocale>
+
+numtext::NumberLocale numberLocaleOf(const QLocale& locale);

@@ -1,0 +1,57 @@
+#include "convert/form.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace convert {
+
+Form::Form(numtext::NumberLocale locale,
+           std::initializer_list<std::pair<std::string, std::string>> texts)
+    : locale_(std::move(locale)), texts_(texts.begin(), texts.end()) {}
+
+Form::Form(numtext::NumberLocale locale, std::map<std::string, std::string, std::less<>> texts)
+    : locale_(std::move(locale)), texts_(std::move(texts)) {}
+
+const std::string& Form::text(std::string_view field) const {
+    const auto it = texts_.find(field);
+    if (it == texts_.end())
+        throw std::out_of_range("unknown field " + std::string(field));
+    return it->second;
+}
+
+void Form::write(std::string_view field, std::string text) {
+    const auto it = texts_.find(field);
+    if (it == texts_.end())
+        throw std::out_of_range("unknown field " + std::string(field));
+    it->second = text;
+    outcome_.steps.emplace_back(Write{std::string(field), std::move(text)});
+}
+
+void Form::tell(numtext::Message message) { outcome_.steps.emplace_back(std::move(message)); }
+
+bool Form::isNumber(std::string_view field) const {
+    return numtext::isNumber(text(field), locale_);
+}
+
+std::optional<double> Form::number(std::string_view field) const {
+    return numtext::toNumber(text(field), locale_);
+}
+
+std::optional<double> Form::checked(double value) {
+    if (std::isfinite(value))
+        return value;
+    outcome_.fault = true;
+    tell(numtext::floatingPointFault());
+    return std::nullopt;
+}
+
+void Form::writeMasked(std::string_view field, double value, numtext::Mask mask) {
+    write(field, numtext::generalNumberText(value, locale_));
+    remask(field, mask);
+}
+
+void Form::remask(std::string_view field, numtext::Mask mask) {
+    write(field, numtext::applyMask(text(field), mask, locale_));
+}
+
+} // namespace convert

@@ -1,0 +1,70 @@
+// The controls a conversion works on, as plain texts, and what the conversion does to them.
+//
+// A conversion reads the texts of its row, corrects them in place, writes results and may ask
+// for a message box, in a fixed order. Form keeps the current texts (so a step can read back
+// what an earlier step wrote) and records every write and message as a Step. The window then
+// replays the steps on the real controls.
+#pragma once
+
+#include "numtext/numtext.h"
+
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace convert {
+
+struct Write {
+    std::string field;
+    std::string text;
+    bool operator==(const Write&) const = default;
+};
+
+using Step = std::variant<Write, numtext::Message>;
+
+struct Outcome {
+    std::vector<Step> steps;
+    bool fault = false; // stopped on a floating-point fault
+};
+
+class Form {
+public:
+    Form(numtext::NumberLocale locale,
+         std::initializer_list<std::pair<std::string, std::string>> texts);
+    Form(numtext::NumberLocale locale, std::map<std::string, std::string, std::less<>> texts);
+
+    const numtext::NumberLocale& locale() const { return locale_; }
+
+    // The current text of a field; the field must be one the form was built with.
+    const std::string& text(std::string_view field) const;
+    void write(std::string_view field, std::string text);
+    void tell(numtext::Message message);
+
+    // Number test and text-to-number conversion of a field's current text.
+    bool isNumber(std::string_view field) const;
+    std::optional<double> number(std::string_view field) const;
+
+    // A value about to be used or written: finite values pass; anything else is a
+    // floating-point fault, recorded with its message, and the conversion must stop.
+    std::optional<double> checked(double value);
+
+    // Result write: general number text first, then that text through the mask.
+    void writeMasked(std::string_view field, double value, numtext::Mask mask);
+    // The field's own text through a mask (a text that is not a number stays as it is).
+    void remask(std::string_view field, numtext::Mask mask);
+
+    const Outcome& outcome() const { return outcome_; }
+    bool faulted() const { return outcome_.fault; }
+
+private:
+    numtext::NumberLocale locale_;
+    std::map<std::string, std::string, std::less<>> texts_;
+    Outcome outcome_;
+};
+
+} // namespace convert

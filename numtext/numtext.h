@@ -1,0 +1,99 @@
+// Number text: how every value of the program travels between text and double.
+//
+// All texts are UTF-8. Nothing here reads global state: the user's separators come in as a
+// NumberLocale, so the same rules run side by side under a full-stop and a comma locale.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numtext {
+
+// The user's regional separators. Either may be several bytes (U+00A0, U+202F, ...).
+// An empty group separator means no grouping is accepted.
+struct NumberLocale {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+inline const NumberLocale fullStopLocale{".", ","};
+inline const NumberLocale commaLocale{",", "."};
+
+// Number test: the whole text, blanks around it ignored, is a number. Refuses the empty text,
+// blanks only, inf/nan/infinity, hexadecimal and currency forms, and values beyond the double
+// range. Thousands separators only in proper groups of three in the integer part.
+bool isNumber(std::string_view text, const NumberLocale& locale);
+
+// Text-to-number conversion; nullopt exactly when the number test fails.
+std::optional<double> toNumber(std::string_view text, const NumberLocale& locale);
+
+// Locale-independent reading of the number at the start of a text: blanks, optional sign,
+// digits, a full stop as the only decimal point, optional exponent. Stops at the first
+// character that does not fit; 0 when there is no leading number. Never fails.
+double readLeadingNumber(std::string_view text);
+
+// Integer text: the plain decimal digits of a whole number ("0", "-12").
+std::string integerText(long long value);
+
+// General number text: 15 significant digits, no thousands separators, no trailing zeros,
+// scientific form (1E+15, 1.5E-05) when the decimal exponent is >= 15 or <= -5.
+// The value must be finite; -0 gives "0".
+std::string generalNumberText(double value, const NumberLocale& locale);
+
+// A display mask such as "0.00#####": minDecimals "0"s after the point, then "#"s up to
+// maxDecimals in all. Every mask of the program has one integer digit.
+struct Mask {
+    int minDecimals = 0;
+    int maxDecimals = 0;
+    constexpr bool operator==(const Mask&) const = default;
+};
+
+// The mask written as a pattern, checked at compile time when used as a constant.
+constexpr Mask mask(std::string_view pattern) {
+    Mask m;
+    const auto point = pattern.find('.');
+    if (point == std::string_view::npos)
+        return m;
+    for (char c : pattern.substr(point + 1)) {
+        if (c == '0')
+            ++m.minDecimals;
+        if (c == '0' || c == '#')
+            ++m.maxDecimals;
+    }
+    return m;
+}
+
+// Display mask of a finite value: the value cut to 15 significant digits, rounded half away
+// from zero to the mask's decimals; no minus sign when it rounds to zero.
+std::string applyMask(double value, Mask m, const NumberLocale& locale);
+
+// Display mask of a text: a number is read and formatted; any other text (the empty text
+// included) comes back unchanged.
+std::string applyMask(std::string_view text, Mask m, const NumberLocale& locale);
+
+// Text equality: exact, case-sensitive.
+inline bool textEquals(std::string_view a, std::string_view b) { return a == b; }
+
+// Whole part: the greatest integer not greater than x (-2.5 gives -3).
+double wholePart(double x);
+
+// A message box as the conversions ask for it; the window shows it.
+enum class MessageStyle { Plain = 0, Warning = 48 };
+
+inline constexpr std::string_view programTitle = "Tarabel";
+
+struct Message {
+    std::string text;
+    std::string title{programTitle};
+    MessageStyle style = MessageStyle::Plain;
+    bool operator==(const Message&) const = default;
+};
+
+// The range warning every conversion uses: warning icon, title "Valor fuera de rango".
+Message rangeWarning(std::string text);
+
+// The one message for a floating-point fault (a result beyond the double range).
+Message floatingPointFault();
+
+} // namespace numtext
