@@ -24,7 +24,9 @@ frmPrincipal::frmPrincipal(QWidget* parent)
 
 frmPrincipal::~frmPrincipal() = default;
 
-void frmPrincipal::setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+void frmPrincipal::setMessageSink(MessageSink sink) {
+    messageSink_ = std::move(sink);
+}
 
 void frmPrincipal::showMessage(const numtext::Message& message) {
     if (messageSink_) {
@@ -137,25 +139,63 @@ void frmPrincipal::selectOnFocus(QLineEdit* field, QPushButton* button) {
     field->setSelection(0, static_cast<int>(field->text().size()));
 }
 
-void frmPrincipal::txtGrados1_GotFocus() { selectOnFocus(txtGrados1, cmdGradosSexADec); }
-void frmPrincipal::txtMinutos1_GotFocus() { selectOnFocus(txtMinutos1, cmdGradosSexADec); }
-void frmPrincipal::txtSegundos1_GotFocus() { selectOnFocus(txtSegundos1, cmdGradosSexADec); }
-void frmPrincipal::txtGrados2_GotFocus() { selectOnFocus(txtGrados2, cmdGradosDecASexa); }
-void frmPrincipal::txtHoras1_GotFocus() { selectOnFocus(txtHoras1, cmdHorasSexADec); }
-void frmPrincipal::txtMinutos2_GotFocus() { selectOnFocus(txtMinutos2, cmdHorasSexADec); }
-void frmPrincipal::txtSegundos2_GotFocus() { selectOnFocus(txtSegundos2, cmdHorasSexADec); }
-void frmPrincipal::txtHoras2_GotFocus() { selectOnFocus(txtHoras2, cmdHorasDecASex); }
-void frmPrincipal::txtGrados3_GotFocus() { selectOnFocus(txtGrados3, cmdDecADec1); }
-void frmPrincipal::txtGrados4_GotFocus() { selectOnFocus(txtGrados4, nullptr); }
-void frmPrincipal::txtHoras3_GotFocus() { selectOnFocus(txtHoras3, cmdDecADec2); }
-void frmPrincipal::txtHoras4_GotFocus() { selectOnFocus(txtHoras4, nullptr); }
-void frmPrincipal::txtMedidas1_GotFocus() { selectOnFocus(txtMedidas1, cmdMedidas1); }
-void frmPrincipal::txtMedidas2_GotFocus() { selectOnFocus(txtMedidas2, cmdMedidas1); }
-void frmPrincipal::txtMedidas3_GotFocus() { selectOnFocus(txtMedidas3, cmdMedidas2); }
-void frmPrincipal::txtMedidas4_GotFocus() { selectOnFocus(txtMedidas4, cmdMedidas2); }
-void frmPrincipal::txtCelsius_GotFocus() { selectOnFocus(txtCelsius, cmdCelsius); }
-void frmPrincipal::txtFahrenheit_GotFocus() { selectOnFocus(txtFahrenheit, cmdFahrenheit); }
-void frmPrincipal::txtKelvin_GotFocus() { selectOnFocus(txtKelvin, cmdKelvin); }
+void frmPrincipal::txtGrados1_GotFocus() {
+    selectOnFocus(txtGrados1, cmdGradosSexADec);
+}
+void frmPrincipal::txtMinutos1_GotFocus() {
+    selectOnFocus(txtMinutos1, cmdGradosSexADec);
+}
+void frmPrincipal::txtSegundos1_GotFocus() {
+    selectOnFocus(txtSegundos1, cmdGradosSexADec);
+}
+void frmPrincipal::txtGrados2_GotFocus() {
+    selectOnFocus(txtGrados2, cmdGradosDecASexa);
+}
+void frmPrincipal::txtHoras1_GotFocus() {
+    selectOnFocus(txtHoras1, cmdHorasSexADec);
+}
+void frmPrincipal::txtMinutos2_GotFocus() {
+    selectOnFocus(txtMinutos2, cmdHorasSexADec);
+}
+void frmPrincipal::txtSegundos2_GotFocus() {
+    selectOnFocus(txtSegundos2, cmdHorasSexADec);
+}
+void frmPrincipal::txtHoras2_GotFocus() {
+    selectOnFocus(txtHoras2, cmdHorasDecASex);
+}
+void frmPrincipal::txtGrados3_GotFocus() {
+    selectOnFocus(txtGrados3, cmdDecADec1);
+}
+void frmPrincipal::txtGrados4_GotFocus() {
+    selectOnFocus(txtGrados4, nullptr);
+}
+void frmPrincipal::txtHoras3_GotFocus() {
+    selectOnFocus(txtHoras3, cmdDecADec2);
+}
+void frmPrincipal::txtHoras4_GotFocus() {
+    selectOnFocus(txtHoras4, nullptr);
+}
+void frmPrincipal::txtMedidas1_GotFocus() {
+    selectOnFocus(txtMedidas1, cmdMedidas1);
+}
+void frmPrincipal::txtMedidas2_GotFocus() {
+    selectOnFocus(txtMedidas2, cmdMedidas1);
+}
+void frmPrincipal::txtMedidas3_GotFocus() {
+    selectOnFocus(txtMedidas3, cmdMedidas2);
+}
+void frmPrincipal::txtMedidas4_GotFocus() {
+    selectOnFocus(txtMedidas4, cmdMedidas2);
+}
+void frmPrincipal::txtCelsius_GotFocus() {
+    selectOnFocus(txtCelsius, cmdCelsius);
+}
+void frmPrincipal::txtFahrenheit_GotFocus() {
+    selectOnFocus(txtFahrenheit, cmdFahrenheit);
+}
+void frmPrincipal::txtKelvin_GotFocus() {
+    selectOnFocus(txtKelvin, cmdKelvin);
+}
 
 void frmPrincipal::connectHandlers() {
     focusHandlers_ = {

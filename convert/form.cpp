@@ -27,7 +27,9 @@ void Form::write(std::string_view field, std::string text) {
     outcome_.steps.emplace_back(Write{std::string(field), std::move(text)});
 }
 
-void Form::tell(numtext::Message message) { outcome_.steps.emplace_back(std::move(message)); }
+void Form::tell(numtext::Message message) {
+    outcome_.steps.emplace_back(std::move(message));
+}
 
 bool Form::isNumber(std::string_view field) const {
     return numtext::isNumber(text(field), locale_);

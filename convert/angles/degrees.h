@@ -1,0 +1,12 @@
+// Angles between degrees, minutes and seconds of arc and decimal degrees.
+#pragma once
+
+#include "convert/form.h"
+
+namespace convert::angles {
+
+// Reads and writes txtGrados1, txtMinutos1, txtSegundos1 (sexagesimal) and txtGrados2 (decimal).
+void GradosSexADec(Form& form);
+void GradosDecASexa(Form& form);
+
+} // namespace convert::angles

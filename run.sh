@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets everything up on a fresh Debian 12 machine and starts Tarabel.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/scripts/setup.sh"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "There is no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+    echo "Start it from a desktop session, or try: xvfb-run ./run.sh" >&2
+    exit 1
+fi
+exec "$TARABEL_BUILD/app/tarabel" "$@"

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12) and configures and builds the program and its tests.
+# Sourced by run.sh and test.sh; a second run only rebuilds what changed.
+set -euo pipefail
+
+TARABEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TARABEL_BUILD="${TARABEL_BUILD:-$TARABEL_ROOT/build}"
+
+# Debian packages: compiler and build tools, Qt 6 Widgets with the desktop platform plugins,
+# Qt's own translations, GoogleTest, and libX11 for reading the Num Lock state.
+TARABEL_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+    libgtest-dev libx11-dev
+)
+
+install_missing_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local apt=(apt-get)
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            apt=(sudo apt-get)
+        else
+            echo "These packages are missing and this user cannot install them. As root, run:" >&2
+            echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${apt[@]}" update
+    "${apt[@]}" install -y "${missing[@]}"
+}
+
+configure_and_build() {
+    local dir="$1"
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$TARABEL_ROOT" -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir"
+}
+
+install_missing_packages "${TARABEL_PACKAGES[@]}"
+configure_and_build "$TARABEL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
