@@ -1,0 +1,61 @@
+// Private helpers of the number-text library: decimal digit strings to and from doubles.
+#pragma once
+
+#include <optional>
+
+namespace numtext::detail {
+
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Collects the significant digits of a decimal number as a parser meets them and converts them to
+// the nearest double. The value is 0.d1d2...dn x 10^(point + exponent).
+class DecimalReader {
+public:
+    void integerDigit(char c);
+    void fractionDigit(char c);
+    // The exponent written after E, already saturated by the caller (see saturatedExponentStep).
+    void setExponent(long long exponent) { exponent_ = exponent; }
+
+    // The nearest double, correctly rounded; a value below the smallest double is 0 with its
+    // sign; nullopt when the value is beyond the largest double.
+    std::optional<double> toDouble(bool negative) const;
+
+private:
+    void keep(char c);
+
+    // Enough digits to round any decimal text correctly (a double needs at most 767 significant
+    // digits to tell which way a tie goes); anything non-zero beyond them only matters as a
+    // sticky digit.
+    static constexpr int capacity = 800;
+    char digits_[capacity];
+    int count_ = 0;
+    bool dropped_ = false; // a non-zero digit beyond capacity
+    long long point_ = 0;
+    long long exponent_ = 0;
+};
+
+// One more exponent digit, saturating far beyond any double's range so that no text overflows
+// the counter.
+inline long long saturatedExponentStep(long long exponent, char digit) {
+    constexpr long long limit = 1'000'000'000'000LL;
+    return exponent < limit ? exponent * 10 + (digit - '0') : exponent;
+}
+
+// A finite value cut to 15 significant digits, rounded half away from zero (exact ties at the
+// sixteenth digit included). value = d[0].d[1]...d[count-1] x 10^exponent with no trailing
+// zeros; count is 0 for zero.
+struct Digits {
+    char d[16];
+    int count = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+Digits significantDigits(double value);
+
+// Rounds the digits half away from zero so that none is left below 10^-decimals.
+void roundToDecimals(Digits& digits, int decimals);
+
+} // namespace numtext::detail

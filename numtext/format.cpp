@@ -1,0 +1,102 @@
+// Writing numbers: the general number text and the display masks.
+#include "numtext/digits.h"
+#include "numtext/numtext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace numtext {
+
+using detail::Digits;
+
+std::string generalNumberText(double value, const NumberLocale& locale) {
+    // Infinity and NaN never reach a field: callers check before writing, and a fault slipping
+    // through shows as an empty field rather than as a text that reads back as a number.
+    if (!std::isfinite(value))
+        return {};
+    const Digits digits = detail::significantDigits(value);
+    if (digits.count == 0)
+        return "0"; // -0 included
+
+    std::string text;
+    text.reserve(24 + locale.decimal.size());
+    if (digits.negative)
+        text += '-';
+    const int exponent = digits.exponent;
+    if (exponent >= 15 || exponent <= -5) {
+        text += digits.d[0];
+        if (digits.count > 1) {
+            text += locale.decimal;
+            text.append(digits.d + 1, digits.count - 1);
+        }
+        text += 'E';
+        text += exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            text += '0';
+        char buffer[8];
+        text.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr);
+    } else if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        for (int i = 0; i < integerDigits; ++i)
+            text += i < digits.count ? digits.d[i] : '0';
+        if (digits.count > integerDigits) {
+            text += locale.decimal;
+            text.append(digits.d + integerDigits, digits.count - integerDigits);
+        }
+    } else {
+        text += '0';
+        text += locale.decimal;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(digits.d, digits.count);
+    }
+    return text;
+}
+
+std::string applyMask(double value, Mask m, const NumberLocale& locale) {
+    if (!std::isfinite(value))
+        return {}; // as for the general number text
+    const int minDecimals = std::max(m.minDecimals, 0);
+    const int maxDecimals = std::max(m.maxDecimals, minDecimals);
+
+    Digits digits = detail::significantDigits(value);
+    detail::roundToDecimals(digits, maxDecimals);
+
+    // Digit i weighs 10^(exponent - i); the decimal at position p (weight 10^-p) is digit
+    // exponent + p.
+    const auto digitAt = [&digits](long long i) {
+        return i >= 0 && i < digits.count ? digits.d[i] : '0';
+    };
+    int decimals = 0;
+    for (int p = 1; p <= maxDecimals; ++p)
+        if (digitAt(static_cast<long long>(digits.exponent) + p) != '0')
+            decimals = p;
+    decimals = std::max(decimals, minDecimals);
+
+    std::string text;
+    const int integerDigits = digits.count > 0 && digits.exponent >= 0 ? digits.exponent + 1 : 1;
+    text.reserve(integerDigits + decimals + locale.decimal.size() + 1);
+    if (digits.negative && digits.count > 0)
+        text += '-'; // a value that rounds to zero has no sign
+    if (digits.count > 0 && digits.exponent >= 0) {
+        for (int i = 0; i < integerDigits; ++i)
+            text += digitAt(i);
+    } else {
+        text += '0';
+    }
+    if (decimals > 0) {
+        text += locale.decimal;
+        for (int p = 1; p <= decimals; ++p)
+            text += digitAt(static_cast<long long>(digits.exponent) + p);
+    }
+    return text;
+}
+
+std::string applyMask(std::string_view text, Mask m, const NumberLocale& locale) {
+    if (const auto value = toNumber(text, locale))
+        return applyMask(*value, m, locale);
+    return std::string(text);
+}
+
+} // namespace numtext

@@ -1,0 +1,182 @@
+// Reading numbers: the number test, the text-to-number conversion and the locale-independent
+// reading of a leading number.
+#include "numtext/digits.h"
+#include "numtext/numtext.h"
+
+#include <limits>
+
+namespace numtext {
+
+using detail::DecimalReader;
+using detail::isDigit;
+
+namespace {
+
+// Unicode white space as UTF-8: the length of the blank that starts at `s`, or 0.
+std::size_t blankLength(std::string_view s) {
+    if (s.empty())
+        return 0;
+    const auto b0 = static_cast<unsigned char>(s[0]);
+    if (b0 == ' ' || (b0 >= '\t' && b0 <= '\r'))
+        return 1;
+    if (s.size() >= 2 && b0 == 0xC2) {
+        const auto b1 = static_cast<unsigned char>(s[1]);
+        return b1 == 0x85 || b1 == 0xA0 ? 2 : 0; // U+0085, U+00A0
+    }
+    if (s.size() < 3)
+        return 0;
+    const auto b1 = static_cast<unsigned char>(s[1]);
+    const auto b2 = static_cast<unsigned char>(s[2]);
+    const bool blank = (b0 == 0xE1 && b1 == 0x9A && b2 == 0x80) || // U+1680
+                       (b0 == 0xE2 && b1 == 0x80 &&
+                        (b2 <= 0x8A ||                             // U+2000..200A
+                         b2 == 0xA8 || b2 == 0xA9                  // U+2028, U+2029
+                         || b2 == 0xAF)) ||                        // U+202F
+                       (b0 == 0xE2 && b1 == 0x81 && b2 == 0x9F) || // U+205F
+                       (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80);   // U+3000
+    return blank ? 3 : 0;
+}
+
+// The length of the blank that ends `s`, or 0. UTF-8 lets each form be matched from the end.
+std::size_t trailingBlankLength(std::string_view s) {
+    for (std::size_t length = 1; length <= 3 && length <= s.size(); ++length)
+        if (blankLength(s.substr(s.size() - length)) == length)
+            return length;
+    return 0;
+}
+
+std::string_view withoutBlanksAround(std::string_view s) {
+    while (const std::size_t n = blankLength(s))
+        s.remove_prefix(n);
+    while (const std::size_t n = trailingBlankLength(s))
+        s.remove_suffix(n);
+    return s;
+}
+
+// Reads the number that makes up the whole of `text` (blanks around already removed).
+// nullopt when the text is not a number or its value is beyond the double range.
+std::optional<double> readWholeNumber(std::string_view text, const NumberLocale& locale) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    DecimalReader reader;
+    const std::size_t integerStart = i;
+    while (i < n && isDigit(text[i]))
+        reader.integerDigit(text[i++]);
+    bool anyDigit = i > integerStart;
+
+    // Thousands separators: a first group of one to three digits without a leading zero, then
+    // groups of exactly three.
+    const std::string_view group = locale.group;
+    const std::string_view decimal = locale.decimal;
+    if (anyDigit && !group.empty() && group != decimal && text.substr(i).starts_with(group)) {
+        if (i - integerStart > 3 || text[integerStart] == '0')
+            return std::nullopt;
+        while (text.substr(i).starts_with(group)) {
+            i += group.size();
+            for (int k = 0; k < 3; ++k) {
+                if (i >= n || !isDigit(text[i]))
+                    return std::nullopt;
+                reader.integerDigit(text[i++]);
+            }
+            if (i < n && isDigit(text[i]))
+                return std::nullopt;
+        }
+    }
+
+    if (!decimal.empty() && text.substr(i).starts_with(decimal)) {
+        i += decimal.size();
+        const std::size_t fractionStart = i;
+        while (i < n && isDigit(text[i]))
+            reader.fractionDigit(text[i++]);
+        anyDigit = anyDigit || i > fractionStart;
+    }
+    if (!anyDigit)
+        return std::nullopt;
+
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        if (i >= n || !isDigit(text[i]))
+            return std::nullopt;
+        long long exponent = 0;
+        while (i < n && isDigit(text[i]))
+            exponent = detail::saturatedExponentStep(exponent, text[i++]);
+        reader.setExponent(negativeExponent ? -exponent : exponent);
+    }
+    if (i != n)
+        return std::nullopt;
+    return reader.toDouble(negative);
+}
+
+} // namespace
+
+std::optional<double> toNumber(std::string_view text, const NumberLocale& locale) {
+    return readWholeNumber(withoutBlanksAround(text), locale);
+}
+
+bool isNumber(std::string_view text, const NumberLocale& locale) {
+    return toNumber(text, locale).has_value();
+}
+
+double readLeadingNumber(std::string_view text) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    DecimalReader reader;
+    const std::size_t mantissaStart = i;
+    while (i < n && isDigit(text[i]))
+        reader.integerDigit(text[i++]);
+    std::size_t digitCount = i - mantissaStart;
+    if (i < n && text[i] == '.') {
+        const std::size_t fractionStart = ++i;
+        while (i < n && isDigit(text[i]))
+            reader.fractionDigit(text[i++]);
+        digitCount += i - fractionStart;
+    }
+    if (digitCount == 0)
+        return 0.0;
+
+    // The exponent counts only when it is complete: "1e" and "1e+" read as 1.
+    std::size_t e = i;
+    if (e < n && (text[e] == 'e' || text[e] == 'E')) {
+        ++e;
+        bool negativeExponent = false;
+        if (e < n && (text[e] == '+' || text[e] == '-')) {
+            negativeExponent = text[e] == '-';
+            ++e;
+        }
+        long long exponent = 0;
+        bool complete = false;
+        while (e < n && isDigit(text[e])) {
+            exponent = detail::saturatedExponentStep(exponent, text[e++]);
+            complete = true;
+        }
+        if (complete)
+            reader.setExponent(negativeExponent ? -exponent : exponent);
+    }
+
+    // Beyond the double range the reading stops at the largest double, keeping the sign: the
+    // reading never fails and never yields infinity, and a later step that multiplies it still
+    // overflows and reports the fault instead of going on with a made-up small value.
+    constexpr double largest = std::numeric_limits<double>::max();
+    return reader.toDouble(negative).value_or(negative ? -largest : largest);
+}
+
+} // namespace numtext
