@@ -71,7 +71,7 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberLocale&
     bool anyDigit = i > integerStart;
 
     // Thousands separators: a first group of one to three digits without a leading zero, then
-    // groups of exactly three.
+    // groups of exactly three (a fourth digit is left over and fails the end check).
     const std::string_view group = locale.group;
     const std::string_view decimal = locale.decimal;
     if (anyDigit && !group.empty() && group != decimal && text.substr(i).starts_with(group)) {
@@ -84,8 +84,6 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberLocale&
                     return std::nullopt;
                 reader.integerDigit(text[i++]);
             }
-            if (i < n && isDigit(text[i]))
-                return std::nullopt;
         }
     }
 
