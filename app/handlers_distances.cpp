@@ -1,5 +1,16 @@
 #include "app/frmprincipal.h"
 
-// The two length converters are not wired yet.
-void frmPrincipal::cmdMedidas1_Click() {}
-void frmPrincipal::cmdMedidas2_Click() {}
+#include "convert/distances/distances.h"
+
+void frmPrincipal::cmdMedidas1_Click() {
+    auto form = readForm({"txtMedidas1", "comMedidas1", "comMedidas2", "txtMedidas2"});
+    convert::distances::convertShortDistance(form);
+    applyOutcome(form.outcome());
+}
+
+void frmPrincipal::cmdMedidas2_Click() {
+    // txtMedidas4 is read only so that the conversion can write it.
+    auto form = readForm({"txtMedidas3", "comMedidas3", "comMedidas4", "txtMedidas4"});
+    convert::distances::convertLongDistance(form);
+    applyOutcome(form.outcome());
+}

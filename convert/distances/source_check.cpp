@@ -1,0 +1,13 @@
+#include "convert/distances/source_check.h"
+
+namespace convert::distances {
+
+double correctSource(Form& form, std::string_view field) {
+    if (!form.isNumber(field))
+        form.write(field, numtext::integerText(0));
+    if (*form.number(field) < 0)
+        form.write(field, numtext::integerText(0));
+    return *form.number(field);
+}
+
+} // namespace convert::distances
