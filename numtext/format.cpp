@@ -39,8 +39,9 @@ std::string generalNumberText(double value, const NumberLocale& locale) {
         text.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr);
     } else if (exponent >= 0) {
         const int integerDigits = exponent + 1;
-        for (int i = 0; i < integerDigits; ++i)
-            text += i < digits.count ? digits.d[i] : '0';
+        const int written = std::min(digits.count, integerDigits);
+        text.append(digits.d, written);
+        text.append(static_cast<std::size_t>(integerDigits - written), '0');
         if (digits.count > integerDigits) {
             text += locale.decimal;
             text.append(digits.d + integerDigits, digits.count - integerDigits);
@@ -80,8 +81,9 @@ std::string applyMask(double value, Mask m, const NumberLocale& locale) {
     if (digits.negative && digits.count > 0)
         text += '-'; // a value that rounds to zero has no sign
     if (digits.count > 0 && digits.exponent >= 0) {
-        for (int i = 0; i < integerDigits; ++i)
-            text += digitAt(i);
+        const int written = std::min(digits.count, integerDigits);
+        text.append(digits.d, written);
+        text.append(static_cast<std::size_t>(integerDigits - written), '0');
     } else {
         text += '0';
     }
