@@ -1,0 +1,18 @@
+// Temperatures among the Celsius, Fahrenheit and Kelvin scales.
+#pragma once
+
+#include "convert/form.h"
+
+namespace convert::temperature {
+
+inline constexpr numtext::Mask temperatureMask = numtext::mask("0.0##");
+
+// Each reads its own scale's field and writes the three fields txtCelsius, txtFahrenheit and
+// txtKelvin: the source field first, tidied through the mask, then the other two. A source that
+// is not a number becomes "0"; one below absolute zero becomes "0" after a warning. On a
+// floating-point fault the form stops with the fields written so far.
+void fromCelsius(Form& form);
+void fromFahrenheit(Form& form);
+void fromKelvin(Form& form);
+
+} // namespace convert::temperature
