@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <limits>
 #include <system_error>
 
 namespace numtext::detail {

@@ -30,7 +30,8 @@ std::optional<double> toNumber(std::string_view text, const NumberLocale& locale
 
 // Locale-independent reading of the number at the start of a text: blanks, optional sign,
 // digits, a full stop as the only decimal point, optional exponent. Stops at the first
-// character that does not fit; 0 when there is no leading number. Never fails.
+// character that does not fit; 0 when there is no leading number. Never fails: a reading beyond
+// the double range gives the largest double with its sign, one below the smallest gives 0.
 double readLeadingNumber(std::string_view text);
 
 // Integer text: the plain decimal digits of a whole number ("0", "-12").
@@ -38,7 +39,7 @@ std::string integerText(long long value);
 
 // General number text: 15 significant digits, no thousands separators, no trailing zeros,
 // scientific form (1E+15, 1.5E-05) when the decimal exponent is >= 15 or <= -5.
-// The value must be finite; -0 gives "0".
+// The value must be finite (infinity and NaN give the empty text); -0 gives "0".
 std::string generalNumberText(double value, const NumberLocale& locale);
 
 // A display mask such as "0.00#####": minDecimals "0"s after the point, then "#"s up to
