@@ -1,4 +1,10 @@
 #include "app/frmprincipal.h"
 
-// The About window is not built yet.
-void frmPrincipal::mnuAcercaDe_Click() {}
+#include "about/frmabout.h"
+
+// Opens the About window modally; it is built and loaded afresh each time and ends when closed.
+void frmPrincipal::mnuAcercaDe_Click() {
+    auto* aboutWindow = new frmAbout(about::systemServices(numberLocale()), this);
+    aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
+    aboutWindow->exec();
+}
