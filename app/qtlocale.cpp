@@ -1,12 +1,12 @@
 #include "app/qtlocale.h"
 
 numtext::NumberLocale numberLocaleOf(const QLocale& locale) {
-    numtext::NumberLocale result{locale.decimalPoint().toStdString(),
-                                 locale.groupSeparator().toStdString()};
+    QString decimal = locale.decimalPoint();
+    QString group = locale.groupSeparator();
+    if (decimal.isEmpty())
+        decimal = QStringLiteral(".");
     // A locale that groups with its decimal sign would make every text ambiguous.
-    if (result.decimal.empty())
-        result.decimal = ".";
-    if (result.group == result.decimal)
-        result.group.clear();
-    return result;
+    if (group == decimal)
+        group.clear();
+    return {decimal.toStdString(), group.toStdString()};
 }

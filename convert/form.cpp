@@ -40,7 +40,10 @@ std::optional<double> Form::number(std::string_view field) const {
 }
 
 std::optional<double> Form::checked(double value) {
-    if (std::isfinite(value))
+    // Just below the largest double, the 15-digit text rounds up beyond the range: such a value
+    // could be written but never read back, so it counts as out of range too.
+    if (std::isfinite(value) &&
+        numtext::isNumber(numtext::generalNumberText(value, locale_), locale_))
         return value;
     outcome_.fault = true;
     tell(numtext::floatingPointFault());

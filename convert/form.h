@@ -49,8 +49,9 @@ public:
     bool isNumber(std::string_view field) const;
     std::optional<double> number(std::string_view field) const;
 
-    // A value about to be used or written: finite values pass; anything else is a
-    // floating-point fault, recorded with its message, and the conversion must stop.
+    // A value about to be used or written: values whose number text can be read back pass;
+    // anything else is a floating-point fault, recorded with its message, and the conversion
+    // must stop.
     std::optional<double> checked(double value);
 
     // Result write: general number text first, then that text through the mask.

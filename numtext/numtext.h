@@ -74,7 +74,9 @@ std::string applyMask(double value, Mask m, const NumberLocale& locale);
 std::string applyMask(std::string_view text, Mask m, const NumberLocale& locale);
 
 // Text equality: exact, case-sensitive.
-inline bool textEquals(std::string_view a, std::string_view b) { return a == b; }
+inline bool textEquals(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 // Whole part: the greatest integer not greater than x (-2.5 gives -3).
 double wholePart(double x);
