@@ -263,7 +263,7 @@ void frmPrincipal::connectHandlers() {
     for (const auto& [action, handler] : menus)
         connect(action, &QAction::triggered, this, handler);
 
-    // Nothing in the program sets the slider, so every change of its value is a user move
-    // (keyboard, drag, click beside the thumb).
-    connect(sldHumedad, &QSlider::valueChanged, this, &frmPrincipal::sldHumedad_Scroll);
+    // Every user move of the slider (keyboard, drag, click beside the thumb, wheel), also one
+    // that cannot change the value at the end of the track.
+    connect(sldHumedad, &QAbstractSlider::actionTriggered, this, &frmPrincipal::sldHumedad_Scroll);
 }
