@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 
 frmPrincipal::frmPrincipal(QWidget* parent)
@@ -223,6 +225,9 @@ void frmPrincipal::connectHandlers() {
         entry.first->installEventFilter(this);
     for (auto* list : findChildren<QComboBox*>())
         list->installEventFilter(this);
+    // Enter on the tab strip or the slider presses the default button as well.
+    tabFichas->tabBar()->installEventFilter(this);
+    sldHumedad->installEventFilter(this);
     for (auto* button : findChildren<QPushButton*>()) {
         button->installEventFilter(this);
         // Only our own routing decides what Enter presses.

@@ -122,6 +122,7 @@ private:
     void connectHandlers();
     // Select-on-focus: make `button` the default (unless null) and select the whole text.
     void selectOnFocus(QLineEdit* field, QPushButton* button);
+    void giveFocus(QLineEdit* field);
     void copyField(QLineEdit* field);
     void pasteField(QLineEdit* field);
 
