@@ -7,11 +7,16 @@ TARABEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TARABEL_BUILD="${TARABEL_BUILD:-$TARABEL_ROOT/build}"
 
 # Debian packages: compiler and build tools, Qt 6 Widgets with the desktop platform plugins,
-# Qt's own translations, GoogleTest, and libX11 for reading the Num Lock state.
+# Qt's own translations, GoogleTest, libX11 for reading the Num Lock state, the validators of
+# the desktop entry and AppStream file, clang with its fuzzing runtime, Google Benchmark, and
+# Xvfb for the start-up benchmark and screenshots.
 TARABEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libx11-dev
+    desktop-file-utils appstream
+    clang libclang-rt-14-dev libbenchmark-dev
+    xvfb xauth
 )
 
 install_missing_packages() {
