@@ -1,8 +1,6 @@
 #include "convert/angles/decadec.h"
 
-#include <limits>
 #include <optional>
-#include <utility>
 
 namespace convert::angles {
 
@@ -80,14 +78,7 @@ void DecADec(Form& form, const UnitChangeRow& row) {
             const auto result = changeUnit(form, x, *step);
             if (!result)
                 return;
-            auto text = numtext::generalNumberText(*result, form.locale());
-            // Just below the largest double, 15 digits round past it: a text nothing could
-            // read back is as much out of range as an overflow.
-            if (!numtext::isNumber(text, form.locale())) {
-                form.checked(std::numeric_limits<double>::infinity());
-                return;
-            }
-            form.write(row.output, std::move(text));
+            form.write(row.output, numtext::generalNumberText(*result, form.locale()));
         }
     }
     remaskNumber(form, row.output);
