@@ -1,9 +1,13 @@
 #include "app/icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -24,11 +28,43 @@ QPixmap render(int size, Painter paint) {
     return pixmap;
 }
 
+// Draws its picture afresh for every size asked, so that buttons at 150 % or 200 % and the
+// icon theme's large sizes get real pixels rather than a 16 or 32 px image scaled up or down.
+class PictureEngine : public QIconEngine {
+public:
+    explicit PictureEngine(Painter paint) : paint_(paint) {}
+
+    QIconEngine* clone() const override { return new PictureEngine(paint_); }
+    QString key() const override { return QStringLiteral("tarabel-picture"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        QPixmap picture = render(std::max(1, std::min(size.width(), size.height())), paint_);
+        // Only a widget application has a style to grey a disabled picture with.
+        if (mode == QIcon::Disabled && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            QStyleOption option;
+            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        }
+        return picture;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+
+private:
+    Painter paint_;
+};
+
 QIcon iconOf(Painter paint) {
-    QIcon icon;
-    icon.addPixmap(render(16, paint));
-    icon.addPixmap(render(32, paint));
-    return icon;
+    return QIcon(new PictureEngine(paint));
 }
 
 const QColor outline(0x40, 0x40, 0x40);
@@ -74,16 +110,16 @@ QPolygonF star(QPointF centre, double outer, double inner) {
 
 void paintWindow(QPainter& p) {
     // Night sky.
+    const QColor sky(0x1a, 0x23, 0x5c);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1a, 0x23, 0x5c));
+    p.setBrush(sky);
     p.drawRoundedRect(QRectF(0, 0, 16, 16), 3.0, 3.0);
-    // Crescent: a disc with an offset disc taken away.
-    QPainterPath moon;
-    moon.addEllipse(QPointF(6.5, 8.5), 5.5, 5.5);
-    QPainterPath shadow;
-    shadow.addEllipse(QPointF(9.0, 6.8), 4.6, 4.6);
+    // Crescent: a disc with an offset disc of sky painted over it. (Subtracting the paths would
+    // flatten the arcs into the corners of a polygon, which shows at the large theme sizes.)
     p.setBrush(QColor(0xf6, 0xd3, 0x4a));
-    p.drawPath(moon.subtracted(shadow));
+    p.drawEllipse(QPointF(6.5, 8.5), 5.5, 5.5);
+    p.setBrush(sky);
+    p.drawEllipse(QPointF(9.0, 6.8), 4.6, 4.6);
     // Star.
     p.setBrush(Qt::white);
     p.drawPolygon(star(QPointF(12.0, 4.2), 3.0, 1.25));

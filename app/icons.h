@@ -1,15 +1,16 @@
-// The program's own pictures, drawn in code so that they stay crisp at 1x and 2x.
+// The program's own pictures, drawn in code at whatever size is asked, so that they stay crisp at
+// every scale; 16 and 32 px are the sizes the windows were designed for.
 #pragma once
 
 #include <QIcon>
 
 namespace icons {
 
-// Two overlapping pages, for the copy buttons (16 and 32 px).
+// Two overlapping pages, for the copy buttons.
 QIcon copyIcon();
-// A clipboard holding a page, for the paste buttons (16 and 32 px).
+// A clipboard holding a page, for the paste buttons.
 QIcon pasteIcon();
-// A crescent moon and a star on a night sky, for the windows (16 and 32 px).
+// A crescent moon and a star on a night sky, for the windows and the desktop's icon theme.
 QIcon windowIcon();
 
 } // namespace icons
