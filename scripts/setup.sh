@@ -14,7 +14,7 @@ TARABEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libx11-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev
     clang libclang-rt-14-dev libbenchmark-dev
     xvfb xauth
 )
