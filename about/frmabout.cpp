@@ -63,7 +63,12 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, const
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
               const QColor& colour, const QRect& where) {
     auto* widget = place(new QLabel(text, parent), name, where);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     widget->setFont(font);
+    // The substitute faces can be a pixel taller than the box (DejaVu's descent is deep): the
+    // box grows downwards rather than cut the descenders.
+    if (const int needed = widget->fontMetrics().height(); needed > where.height())
+        widget->resize(where.width(), needed);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
@@ -77,6 +82,7 @@ QWidget* line(QWidget* parent, int index, int x1, int x2, int y, const QColor& c
     widget->setObjectName(QStringLiteral("Line1"));
     widget->setProperty("index", index);
     widget->setGeometry(twips::rect(x1, y, x2 - x1, twips::perPixel));
+    widget->setAccessibleName(QStringLiteral("Separador"));
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
@@ -145,6 +151,13 @@ void frmAbout::buildWindow() {
     // The grey line with a white one a pixel below it: an etched separator.
     Line1[1] = line(this, 1, 90, 5485, 2445, QColor(128, 128, 128));
     Line1[0] = line(this, 0, 105, 5432, 2460, QColor(255, 255, 255));
+
+    // For screen readers; the labels speak their own texts.
+    setAccessibleDescription(QStringLiteral("Acerca de Tarabel"));
+    cmdOK->setAccessibleDescription(QStringLiteral("Cierra esta ventana"));
+    cmdSysInfo->setAccessibleDescription(
+        QStringLiteral("Abre la herramienta de información del sistema"));
+    txtTexto->setAccessibleName(QStringLiteral("Descripción del programa"));
 
     setTabOrder(cmdOK, cmdSysInfo);
     setTabOrder(cmdSysInfo, txtTexto);

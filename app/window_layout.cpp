@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -150,6 +152,50 @@ QPushButton* pictureButton(QWidget* page, const char* name, const QRect& where, 
     return push;
 }
 
+// Room for text in a unit list's edit part: the style's edit field, less the line edit's text
+// margins and its own inner margin of 2 px a side, less a pixel for the caret after the text.
+int textRoom(QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    option.frame = list->hasFrame();
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, list);
+    const QMargins margins = list->lineEdit()->textMargins();
+    return field.width() - margins.left() - margins.right() - 2 * 2 - 1;
+}
+
+int widestText(const QFont& font, const QStringList& texts) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
+// Every entry of a unit list must show whole in its edit part. The substitute fonts are wider
+// than the ones the window was drawn for, and styles give the arrow more room: narrow the font
+// as little as needed, down to three quarters of a normal width. Where even that is not enough,
+// the text first takes the line edit's inner margin too, since the list's frame already sets it
+// off.
+void fitEntries(QComboBox* list) {
+    QStringList texts{list->currentText()};
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    const auto fits = [&](const QFont& font) { return widestText(font, texts) <= textRoom(list); };
+    QFont font = list->font();
+    if (fits(font))
+        return;
+    constexpr int narrowest = 75; // per cent of a normal width
+    QFont narrow = font;
+    narrow.setStretch(narrowest);
+    if (!fits(narrow))
+        list->lineEdit()->setTextMargins(-2, 0, -2, 0);
+    for (int stretch = QFont::Unstretched; !fits(font) && stretch >= narrowest; --stretch)
+        font.setStretch(stretch);
+    list->setFont(font);
+}
+
 // Entries go in one by one at the positions given. Inserting into an empty list makes its first
 // entry current, which would replace the opening text; put the text back with nothing selected.
 void fillList(QComboBox* list, std::initializer_list<std::pair<int, QString>> entries) {
@@ -158,6 +204,7 @@ void fillList(QComboBox* list, std::initializer_list<std::pair<int, QString>> en
         list->insertItem(position, entry);
     list->setCurrentIndex(-1);
     showText(list, text);
+    fitEntries(list);
 }
 
 // Keeps the status bar's NUM panel in step with the keyboard. Key presses and releases anywhere
@@ -190,6 +237,9 @@ public:
             palette.setColor(QPalette::Inactive, QPalette::WindowText, dimmed);
         }
         panel_->setPalette(palette);
+        // Bold or dimmed says nothing to a screen reader; the name says it.
+        panel_->setAccessibleName(on ? QStringLiteral("Bloq Num activado")
+                                     : QStringLiteral("Bloq Num desactivado"));
     }
 
 protected:
@@ -211,6 +261,120 @@ private:
     QLabel* panel_;
     std::optional<bool> shown_;
 };
+
+// What a screen reader says for each control, in Spanish: a name for every control whose text
+// does not say what it is (the arrows, the pictures, the fields, the unit lists and what value
+// each one qualifies), and a description where the name alone leaves the purpose open. Labels
+// that show a result keep their text as their name, so the reader speaks the value; their
+// description says what the value is.
+struct Spoken {
+    QWidget* control;
+    const char* name;
+    const char* description;
+};
+
+void describe(std::initializer_list<Spoken> controls) {
+    for (const Spoken& spoken : controls) {
+        if (spoken.name)
+            spoken.control->setAccessibleName(QString::fromUtf8(spoken.name));
+        // On Linux Qt gives a unit list's text as its name; the description then says what the
+        // unit qualifies.
+        const char* description = spoken.description;
+        if (!description && qobject_cast<QComboBox*>(spoken.control))
+            description = spoken.name;
+        if (description)
+            spoken.control->setAccessibleDescription(QString::fromUtf8(description));
+    }
+}
+
+void describeForScreenReaders(frmPrincipal& w) {
+    describe({
+        {w.tabFichas, "Páginas de conversiones", "Horas y Grados, Distancias, Temperaturas"},
+        {w.cmdLimpiar, "Limpiar", "Vacía todos los campos"},
+        {w.cmdSalir, "Salir", "Cierra el programa"},
+        {w.StatusBar, "Barra de estado", nullptr},
+        // Hours, sexagesimal and decimal.
+        {w.txtHoras1, "Horas", "Horas sexagesimales"},
+        {w.labHoras1, "horas", nullptr},
+        {w.txtMinutos2, "Minutos", "Minutos de las horas sexagesimales"},
+        {w.labMinutos2, "minutos", nullptr},
+        {w.txtSegundos2, "Segundos", "Segundos de las horas sexagesimales"},
+        {w.labSegundos2, "segundos", nullptr},
+        {w.cmdHorasDecASex, "Horas: decimal a sexagesimal",
+         "Pasa el valor decimal a horas, minutos y segundos"},
+        {w.cmdHorasSexADec, "Horas: sexagesimal a decimal",
+         "Pasa las horas, minutos y segundos a un valor decimal"},
+        {w.txtHoras2, "Horas decimales", "En horas o en grados, según la unidad de al lado"},
+        {w.comGrados3, "Unidad de las horas decimales",
+         "Unidad de las horas decimales: h, horas; º, grados, a 15 por hora"},
+        {w.cmdCopiar2, "Copiar horas decimales", nullptr},
+        {w.cmdPegar2, "Pegar horas decimales", nullptr},
+        // Degrees, sexagesimal and decimal.
+        {w.txtGrados1, "Grados", "Grados sexagesimales"},
+        {w.labGrados1, "grados", nullptr},
+        {w.txtMinutos1, "Minutos de arco", nullptr},
+        {w.labMinutos1, "minutos de arco", nullptr},
+        {w.txtSegundos1, "Segundos de arco", nullptr},
+        {w.labSegundos1, "segundos de arco", nullptr},
+        {w.cmdGradosDecASexa, "Grados: decimal a sexagesimal",
+         "Pasa los grados decimales a grados, minutos y segundos"},
+        {w.cmdGradosSexADec, "Grados: sexagesimal a decimal",
+         "Pasa los grados, minutos y segundos a grados decimales"},
+        {w.txtGrados2, "Grados decimales", nullptr},
+        {w.labGrados2, "grados", nullptr},
+        {w.cmdCopiar1, "Copiar grados decimales", nullptr},
+        {w.cmdPegar1, "Pegar grados decimales", nullptr},
+        // Unit changes.
+        {w.txtGrados3, "Ángulo a convertir", nullptr},
+        {w.comGrados1, "Unidad del ángulo a convertir", nullptr},
+        {w.cmdDecADec1, "Convertir el ángulo", "Lo expresa en la unidad de destino"},
+        {w.txtGrados4, "Ángulo convertido", nullptr},
+        {w.comGrados2, "Unidad del ángulo convertido", nullptr},
+        {w.txtHoras3, "Tiempo a convertir", nullptr},
+        {w.comHoras1, "Unidad del tiempo a convertir", nullptr},
+        {w.cmdDecADec2, "Convertir el tiempo", "Lo expresa en la unidad de destino"},
+        {w.txtHoras4, "Tiempo convertido", nullptr},
+        {w.comHoras2, "Unidad del tiempo convertido", nullptr},
+        // Distances.
+        {w.txtMedidas1, "Distancia corta a convertir", nullptr},
+        {w.comMedidas1, "Unidad de la distancia corta a convertir", nullptr},
+        {w.cmdMedidas1, "Convertir la distancia corta", nullptr},
+        {w.txtMedidas2, "Distancia corta convertida", nullptr},
+        {w.comMedidas2, "Unidad de la distancia corta convertida", nullptr},
+        {w.txtMedidas3, "Distancia larga a convertir", nullptr},
+        {w.comMedidas3, "Unidad de la distancia larga a convertir", nullptr},
+        {w.cmdMedidas2, "Convertir la distancia larga", nullptr},
+        {w.cmdPegar3, "Pegar distancia larga a convertir", nullptr},
+        {w.txtMedidas4, "Distancia larga convertida", nullptr},
+        {w.comMedidas4, "Unidad de la distancia larga convertida", nullptr},
+        {w.cmsCopiar3, "Copiar distancia larga convertida", nullptr},
+        // Temperatures and dew point.
+        {w.txtCelsius, "Grados Celsius", nullptr},
+        {w.cmdCelsius, "Convertir desde Celsius", "Calcula Fahrenheit, Kelvin y el punto de rocío"},
+        {w.txtFahrenheit, "Grados Fahrenheit", nullptr},
+        {w.cmdFahrenheit, "Convertir desde Fahrenheit",
+         "Calcula Celsius, Kelvin y el punto de rocío"},
+        {w.txtKelvin, "Kelvin", nullptr},
+        {w.cmdKelvin, "Convertir desde Kelvin", "Calcula Celsius, Fahrenheit y el punto de rocío"},
+        {w.sldHumedad, "Humedad relativa", "En tanto por ciento"},
+        {w.labHumedad, nullptr, "Humedad relativa elegida"},
+        {w.labRocio, nullptr, "Punto de rocío, en grados Celsius"},
+        {w.labAvisoRocio, nullptr, "Aviso sobre el punto de rocío"},
+    });
+    for (int page = 0; page < w.tabFichas->count(); ++page)
+        w.tabFichas->widget(page)->setAccessibleName(
+            QString(w.tabFichas->tabText(page)).remove(QLatin1Char('&')));
+
+    // Captions tie themselves to what they describe: the reader announces the field with its
+    // caption, and the read-out with its own.
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {w.labCelcius, w.txtCelsius}, {w.labFahrenheit, w.txtFahrenheit},
+        {w.labKelvin, w.txtKelvin},   {w.labHumedad1, w.sldHumedad},
+        {w.labRocio1, w.labRocio},
+    };
+    for (const auto& [caption, described] : captions)
+        caption->setBuddy(described);
+}
 
 } // namespace
 
@@ -258,6 +422,7 @@ void frmPrincipal::buildWindow() {
     setFixedSize(twips::px(clientWidthTwips),
                  menuBar()->sizeHint().height() + twips::px(clientHeightTwips));
     setTabOrder();
+    describeForScreenReaders(*this);
 }
 
 void frmPrincipal::buildMenus() {
