@@ -1,0 +1,63 @@
+// What every fuzz target checks, whatever the input: a broken promise aborts with a message,
+// which libFuzzer reports as a crash together with the input that caused it.
+#pragma once
+
+#include "numtext/numtext.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace fuzz {
+
+inline void require(bool condition, const char* promise, std::string_view text = {}) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "broken: %s [%.*s]\n", promise, static_cast<int>(text.size()),
+                 text.data());
+    std::abort();
+}
+
+// The first byte of an input picks the separators; the rest is text.
+inline const numtext::NumberLocale& localeOf(unsigned char byte) {
+    return byte & 1 ? numtext::commaLocale : numtext::fullStopLocale;
+}
+
+// Above this the 15-digit text of a value rounds beyond the double range and is no number.
+inline bool writable(double value) {
+    return std::fabs(value) <= 1.79769313486231e308;
+}
+
+// A number text that a mask carried past the top of the double range: digits, one separator and
+// a sign as the mask writes them, reading beyond the largest double. A conversion writes one only
+// as the last step before it stops on the floating-point fault.
+inline bool beyondTheRange(std::string text, const numtext::NumberLocale& locale) {
+    if (const auto separator = text.find(locale.decimal); separator != std::string::npos)
+        text.replace(separator, locale.decimal.size(), ".");
+    return !text.empty() && text.find_first_not_of("-0123456789.") == std::string::npos &&
+           std::fabs(numtext::readLeadingNumber(text)) == std::numeric_limits<double>::max() &&
+           !numtext::isNumber(text, numtext::fullStopLocale);
+}
+
+// The number of decimals of a number text written without exponent.
+inline int decimalsOf(std::string_view text, const numtext::NumberLocale& locale) {
+    const auto separator = text.find(locale.decimal);
+    return separator == std::string_view::npos
+               ? 0
+               : static_cast<int>(text.size() - separator - locale.decimal.size());
+}
+
+// A text written through a mask: a number with the mask's decimals, unchanged by it again.
+inline void requireMasked(const std::string& text, numtext::Mask mask,
+                          const numtext::NumberLocale& locale) {
+    require(numtext::isNumber(text, locale), "a masked text is a number", text);
+    const int decimals = decimalsOf(text, locale);
+    require(decimals >= mask.minDecimals && decimals <= mask.maxDecimals,
+            "a masked text has the mask's decimals", text);
+    require(numtext::applyMask(text, mask, locale) == text, "a masked text is stable", text);
+}
+
+} // namespace fuzz
