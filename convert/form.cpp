@@ -23,12 +23,20 @@ void Form::write(std::string_view field, std::string text) {
     const auto it = texts_.find(field);
     if (it == texts_.end())
         throw std::out_of_range("unknown field " + std::string(field));
+    if (outcome_.fault)
+        return;
     it->second = text;
     outcome_.steps.emplace_back(Write{std::string(field), std::move(text)});
 }
 
 void Form::tell(numtext::Message message) {
-    outcome_.steps.emplace_back(std::move(message));
+    if (!outcome_.fault)
+        outcome_.steps.emplace_back(std::move(message));
+}
+
+void Form::fault() {
+    tell(numtext::floatingPointFault());
+    outcome_.fault = true;
 }
 
 bool Form::isNumber(std::string_view field) const {
@@ -42,21 +50,25 @@ std::optional<double> Form::number(std::string_view field) const {
 std::optional<double> Form::checked(double value) {
     // Just below the largest double, the 15-digit text rounds up beyond the range: such a value
     // could be written but never read back, so it counts as out of range too.
-    if (std::isfinite(value) &&
+    if (!outcome_.fault && std::isfinite(value) &&
         numtext::isNumber(numtext::generalNumberText(value, locale_), locale_))
         return value;
-    outcome_.fault = true;
-    tell(numtext::floatingPointFault());
+    fault();
     return std::nullopt;
 }
 
 void Form::writeMasked(std::string_view field, double value, numtext::Mask mask) {
+    if (!checked(value))
+        return;
     write(field, numtext::generalNumberText(value, locale_));
     remask(field, mask);
 }
 
 void Form::remask(std::string_view field, numtext::Mask mask) {
+    const bool number = isNumber(field);
     write(field, numtext::applyMask(text(field), mask, locale_));
+    if (number && !isNumber(field))
+        fault();
 }
 
 } // namespace convert

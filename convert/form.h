@@ -3,7 +3,8 @@
 // A conversion reads the texts of its row, corrects them in place, writes results and may ask
 // for a message box, in a fixed order. Form keeps the current texts (so a step can read back
 // what an earlier step wrote) and records every write and message as a Step. The window then
-// replays the steps on the real controls.
+// replays the steps on the real controls. A conversion stops at its first floating-point fault:
+// from then on the form takes no more writes or messages.
 #pragma once
 
 #include "numtext/numtext.h"
@@ -56,13 +57,17 @@ public:
 
     // Result write: general number text first, then that text through the mask.
     void writeMasked(std::string_view field, double value, numtext::Mask mask);
-    // The field's own text through a mask (a text that is not a number stays as it is).
+    // The field's own text through a mask (a text that is not a number stays as it is). A number
+    // at the very top of the double range comes out of the mask beyond it, no longer a number:
+    // the text is written and the conversion stops on a floating-point fault.
     void remask(std::string_view field, numtext::Mask mask);
 
     const Outcome& outcome() const { return outcome_; }
     bool faulted() const { return outcome_.fault; }
 
 private:
+    void fault();
+
     numtext::NumberLocale locale_;
     std::map<std::string, std::string, std::less<>> texts_;
     Outcome outcome_;

@@ -41,10 +41,14 @@ void carrySeconds(Form& form, const SexagesimalFields& fields) {
         const auto whole = form.number(fields.whole);
         if (!whole)
             return;
+        // A whole value at the top of the double range cannot take one more.
+        const auto carried = form.checked(*whole + 1);
+        if (!carried)
+            return;
         newMinutes -= 60;
         form.write(fields.seconds, numtext::applyMask(0.0, secondsMask, locale));
         form.write(fields.minutes, numtext::generalNumberText(newMinutes, locale));
-        form.write(fields.whole, numtext::generalNumberText(*whole + 1, locale));
+        form.write(fields.whole, numtext::generalNumberText(*carried, locale));
         return;
     }
     form.write(fields.seconds, numtext::applyMask(0.0, secondsMask, locale));
