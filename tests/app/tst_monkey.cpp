@@ -25,11 +25,16 @@ const QString dewWarnings[] = {QStringLiteral("Temperatura por debajo del punto 
 // Texts of every kind: numbers of every size as either locale writes them, the edges of the
 // double range, blanks, letters, separators in odd places, and now and then a very long text.
 QString randomText(std::mt19937& random) {
-    static const char* const odd[] = {
-        "1e308", "-1e308",      "1.8e308",     "-0",     "",       " ",        "  7  ",   "abc",
-        "inf",   "-inf",        "nan",         "NaN",    "1,5",    "1.5",      "1.234,5", "1,234.5",
-        "0x10",  "12a",         "º",           "E",      "1e-400", "4.9e-324", "Grados",  "h",
-        "60",    "359.9999999", "23.99999999", "-273.16"};
+    static const char* const odd[] = {"1e308",       "-1e308",   "1.7976931348623157e308",
+                                      "1.8e308",     "-0",       "",
+                                      " ",           "  7  ",    "abc",
+                                      "inf",         "-inf",     "nan",
+                                      "NaN",         "1,5",      "1.5",
+                                      "1.234,5",     "1,234.5",  "0x10",
+                                      "12a",         "º",        "E",
+                                      "1e-400",      "4.9e-324", "Grados",
+                                      "h",           "60",       "359.9999999",
+                                      "23.99999999", "-273.16"};
     const auto pick = random() % 10;
     if (pick < 4)
         return QString::fromUtf8(odd[random() % std::size(odd)]);
@@ -125,11 +130,17 @@ void Monkey::twentyThousandEventsLeaveOnlyNumbersBehind() {
         if (event % 128 == 0)
             QCoreApplication::processEvents();
 
+        // The one text a conversion leaves that is no number: a mask that carried a value past
+        // the top of the double range, after which the conversion stopped and told of the fault.
+        const bool fault = messages.contains(numtext::floatingPointFault());
+        const auto written = [&](const QString& text) {
+            return numtext::isNumber(text.toStdString(), locale) ||
+                   (fault && text.contains(QRegularExpression("^-?179769313486232[0-9]{294}\\D")));
+        };
         const QStringList after = texts();
         for (int i = 0; i < fields.size() && !userInput; ++i)
             if (after[i] != before[i])
-                QVERIFY2(cleared ? after[i].isEmpty()
-                                 : numtext::isNumber(after[i].toStdString(), locale),
+                QVERIFY2(cleared ? after[i].isEmpty() : written(after[i]),
                          qPrintable(QString("event %1: %2 = %3")
                                         .arg(event)
                                         .arg(fields[i]->objectName(), after[i].left(80))));
