@@ -7,23 +7,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace testing_support {
 
-// The text as the given locale writes it: full stops become the decimal separator. Only for
-// table texts without thousands separators.
-inline std::string localized(std::string_view fullStopText, const numtext::NumberLocale& locale) {
+// A table text as the given locale writes it: in the tables "." is the decimal separator and ","
+// the thousands separator.
+inline std::string localized(std::string_view text, const numtext::NumberLocale& locale) {
     std::string out;
-    for (char c : fullStopText) {
-        if (c == '.')
-            out += locale.decimal;
-        else
-            out += c;
-    }
+    for (char c : text)
+        out += c == '.' ? locale.decimal : c == ',' ? locale.group : std::string(1, c);
     return out;
+}
+
+// Equal, and -0 told from 0.
+inline bool sameDouble(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
 }
 
 struct NamedLocale {
@@ -31,12 +34,8 @@ struct NamedLocale {
     numtext::NumberLocale locale;
 };
 
-inline std::vector<NamedLocale> bothLocales() {
-    return {{"FullStop", numtext::fullStopLocale}, {"Comma", numtext::commaLocale}};
-}
-
-inline std::string localeName(const testing::TestParamInfo<NamedLocale>& info) {
-    return info.param.name;
+inline void PrintTo(const NamedLocale& param, std::ostream* os) {
+    *os << param.name;
 }
 
 // The messages a conversion asked for, in order.
@@ -48,7 +47,7 @@ inline std::vector<numtext::Message> messagesOf(const convert::Outcome& outcome)
     return messages;
 }
 
-// The fields a conversion wrote, in order of their first write.
+// The fields a conversion wrote, in order; writes in a row to one field count once.
 inline std::vector<std::string> fieldsWritten(const convert::Outcome& outcome) {
     std::vector<std::string> fields;
     for (const auto& step : outcome.steps)
@@ -58,17 +57,43 @@ inline std::vector<std::string> fieldsWritten(const convert::Outcome& outcome) {
     return fields;
 }
 
-// A test fixture parameterised by the locale.
+inline bool wasWritten(const convert::Outcome& outcome, std::string_view field) {
+    const auto fields = fieldsWritten(outcome);
+    return std::find(fields.begin(), fields.end(), field) != fields.end();
+}
+
+// Stopped on a floating-point fault, with its one message.
+inline void expectFault(const convert::Outcome& outcome) {
+    EXPECT_TRUE(outcome.fault);
+    EXPECT_EQ(messagesOf(outcome), std::vector<numtext::Message>{numtext::floatingPointFault()});
+}
+
+using Texts = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+
+// A test fixture parameterised by the locale; texts given to it are table texts.
 class LocaleTest : public testing::TestWithParam<NamedLocale> {
 protected:
     const numtext::NumberLocale& locale() const { return GetParam().locale; }
-    std::string loc(std::string_view fullStopText) const {
-        return localized(fullStopText, locale());
+    std::string loc(std::string_view text) const { return localized(text, locale()); }
+    // Unit names hold neither "." nor ",", so every text of a form can be localized. The first
+    // text given for a field counts.
+    convert::Form form(Texts texts) const {
+        std::map<std::string, std::string, std::less<>> local;
+        for (const auto& [field, text] : texts)
+            local.emplace(field, loc(text));
+        return convert::Form(locale(), std::move(local));
+    }
+    void expectTexts(const convert::Form& form, Texts texts) const {
+        for (const auto& [field, text] : texts)
+            EXPECT_EQ(form.text(field), loc(text)) << field;
     }
 };
 
 } // namespace testing_support
 
 #define INSTANTIATE_FOR_BOTH_LOCALES(suite)                                                        \
-    INSTANTIATE_TEST_SUITE_P(Locales, suite, testing::ValuesIn(testing_support::bothLocales()),    \
-                             testing_support::localeName)
+    INSTANTIATE_TEST_SUITE_P(                                                                      \
+        Locales, suite,                                                                            \
+        testing::Values(testing_support::NamedLocale{"FullStop", numtext::fullStopLocale},         \
+                        testing_support::NamedLocale{"Comma", numtext::commaLocale}),              \
+        [](const auto& info) { return info.param.name; })
