@@ -15,15 +15,6 @@
 
 namespace testing_support {
 
-// A table text as the given locale writes it: in the tables "." is the decimal separator and ","
-// the thousands separator.
-inline std::string localized(std::string_view text, const numtext::NumberLocale& locale) {
-    std::string out;
-    for (char c : text)
-        out += c == '.' ? locale.decimal : c == ',' ? locale.group : std::string(1, c);
-    return out;
-}
-
 // Equal, and -0 told from 0.
 inline bool sameDouble(double a, double b) {
     return a == b && std::signbit(a) == std::signbit(b);
@@ -74,7 +65,14 @@ using Texts = std::initializer_list<std::pair<std::string_view, std::string_view
 class LocaleTest : public testing::TestWithParam<NamedLocale> {
 protected:
     const numtext::NumberLocale& locale() const { return GetParam().locale; }
-    std::string loc(std::string_view text) const { return localized(text, locale()); }
+    // A table text as the locale writes it: in the tables "." is the decimal separator and ","
+    // the thousands separator.
+    std::string loc(std::string_view text) const {
+        std::string out;
+        for (char c : text)
+            out += c == '.' ? locale().decimal : c == ',' ? locale().group : std::string(1, c);
+        return out;
+    }
     // Unit names hold neither "." nor ",", so every text of a form can be localized. The first
     // text given for a field counts.
     convert::Form form(Texts texts) const {
