@@ -1,222 +1,153 @@
+// Temperature conversions from each scale, and the humidity and dew-point read-out.
+#include "convert/temperature/dewpoint.h"
 #include "convert/temperature/temperature.h"
 
 #include "test_support.h"
 
-#include <map>
-#include <string>
-#include <vector>
-
 using convert::Form;
-using testing_support::LocaleTest;
+using convert::temperature::boilingWarning;
+using convert::temperature::dewWarning;
+using convert::temperature::freezingWarning;
+using testing_support::fieldsWritten;
 using testing_support::messagesOf;
 
 namespace {
 
-enum class Source { Celsius, Fahrenheit, Kelvin };
-
-struct ScaleUnderTest {
+struct Scale {
     const char* field;
     void (*convert)(Form&);
+    const char *first, *second; // the targets, in the order they are written
+    const char* warning;
 };
 
-ScaleUnderTest scaleOf(Source source) {
-    switch (source) {
-    case Source::Celsius:
-        return {"txtCelsius", convert::temperature::fromCelsius};
-    case Source::Fahrenheit:
-        return {"txtFahrenheit", convert::temperature::fromFahrenheit};
-    case Source::Kelvin:
-        break;
-    }
-    return {"txtKelvin", convert::temperature::fromKelvin};
-}
+const Scale C{"txtCelsius", convert::temperature::fromCelsius, "txtKelvin", "txtFahrenheit",
+              "Solo valores mayores a -273.15º C"};
+const Scale F{"txtFahrenheit", convert::temperature::fromFahrenheit, "txtCelsius", "txtKelvin",
+              "Solo valores mayores a -459.67º F"};
+const Scale K{"txtKelvin", convert::temperature::fromKelvin, "txtCelsius", "txtFahrenheit",
+              "Solo valores mayores a 0º K"};
 
-const char* const belowCelsius = "Solo valores mayores a -273.15º C";
-const char* const belowFahrenheit = "Solo valores mayores a -459.67º F";
-const char* const belowKelvin = "Solo valores mayores a 0º K";
+class TemperatureTest : public testing_support::LocaleTest {};
 
-struct ConversionCase {
-    Source source;
+// What the user is told: nothing, the scale's range warning or the floating-point fault.
+enum Told { nothing, warning, fault };
+
+struct Case {
+    const Scale* scale;
     const char* typed;
-    const char* warning; // nullptr: no message
-    const char* celsius;
-    const char* fahrenheit;
-    const char* kelvin;
+    Told told;
+    std::string celsius, fahrenheit, kelvin; // "old": not written
 };
 
-const ConversionCase conversionCases[] = {
-    {Source::Celsius, "", nullptr, "0.0", "32.0", "273.15"},
-    {Source::Celsius, "abc", nullptr, "0.0", "32.0", "273.15"},
-    {Source::Celsius, "   ", nullptr, "0.0", "32.0", "273.15"},
-    {Source::Celsius, "-300", belowCelsius, "0.0", "32.0", "273.15"},
-    {Source::Celsius, "-273.15", nullptr, "-273.15", "-459.67", "0.0"},
-    {Source::Celsius, "-273.1500001", belowCelsius, "0.0", "32.0", "273.15"},
+const std::string huge = "1" + std::string(308, '0') + ".0";
+const std::string top = "179769313486232" + std::string(294, '0') + ".0";
+
+const Case cases[] = {
+    {&C, "", nothing, "0.0", "32.0", "273.15"},
+    {&C, "-300", warning, "0.0", "32.0", "273.15"},
+    {&C, "-273.15", nothing, "-273.15", "-459.67", "0.0"},
     // The targets come from the tidied 10.123; 10.12345 itself would give 50.222.
-    {Source::Celsius, "10.12345", nullptr, "10.123", "50.221", "283.273"},
-    {Source::Celsius, "37", nullptr, "37.0", "98.6", "310.15"},
-    {Source::Celsius, " -0 ", nullptr, "0.0", "32.0", "273.15"},
-    {Source::Celsius, "1E3", nullptr, "1000.0", "1832.0", "1273.15"},
-    {Source::Celsius, "-0.0004", nullptr, "0.0", "32.0", "273.15"},
-    {Source::Celsius, "2.0005", nullptr, "2.001", "35.602", "275.151"},
-    {Source::Fahrenheit, "212", nullptr, "100.0", "212.0", "373.15"},
-    {Source::Fahrenheit, "-459.67", nullptr, "-273.15", "-459.67", "0.0"},
-    {Source::Fahrenheit, "-500", belowFahrenheit, "-17.778", "0.0", "255.372"},
-    {Source::Fahrenheit, "", nullptr, "-17.778", "0.0", "255.372"},
-    {Source::Fahrenheit, "98.6", nullptr, "37.0", "98.6", "310.15"},
-    {Source::Fahrenheit, "1.7E308", nullptr, "9.44444444444444E+307", "1.7E+308",
-     "9.44444444444444E+307"},
-    {Source::Kelvin, "0", nullptr, "-273.15", "-459.67", "0.0"},
-    {Source::Kelvin, "-1", belowKelvin, "-273.15", "-459.67", "0.0"},
-    {Source::Kelvin, "x", nullptr, "-273.15", "-459.67", "0.0"},
-    {Source::Kelvin, "373.15", nullptr, "100.0", "212.0", "373.15"},
-    {Source::Kelvin, "0.0001", nullptr, "-273.15", "-459.67", "0.0"},
-};
-
-// The long texts of huge values are compared by value: the mask writes every integer digit.
-void expectShows(const Form& form, const char* field, const std::string& expected,
-                 const numtext::NumberLocale& locale) {
-    if (expected.find('E') == std::string::npos) {
-        EXPECT_EQ(form.text(field), expected) << field;
-        return;
-    }
-    const auto shown = numtext::toNumber(form.text(field), locale);
-    ASSERT_TRUE(shown) << field << ": " << form.text(field);
-    EXPECT_EQ(numtext::generalNumberText(*shown, locale), expected) << field;
-}
-
-class TemperatureTest : public LocaleTest {
-protected:
-    // The three fields, each holding "old" but the source, which holds the typed text.
-    Form formWith(const char* source, const std::string& typed) const {
-        std::map<std::string, std::string, std::less<>> texts{
-            {"txtCelsius", "old"}, {"txtFahrenheit", "old"}, {"txtKelvin", "old"}};
-        texts[source] = typed;
-        return Form(locale(), std::move(texts));
-    }
+    {&C, "10.12345", nothing, "10.123", "50.221", "283.273"},
+    {&C, "37", nothing, "37.0", "98.6", "310.15"},
+    {&F, "212", nothing, "100.0", "212.0", "373.15"},
+    {&F, "-459.67", nothing, "-273.15", "-459.67", "0.0"},
+    {&F, "-500", warning, "-17.778", "0.0", "255.372"},
+    {&K, "0", nothing, "-273.15", "-459.67", "0.0"},
+    {&K, "-1", warning, "-273.15", "-459.67", "0.0"},
+    {&K, "373.15", nothing, "100.0", "212.0", "373.15"},
+    // Only the Fahrenheit formulas from Celsius and from Kelvin leave the double range, and a
+    // source at its very top, which the 15 digits of the mask round past it.
+    {&C, "1E308", fault, huge, "old", huge},
+    {&K, "1E308", fault, huge, "old", huge},
+    {&C, "1.7976931348623157E308", fault, top, "old", "old"},
 };
 
 TEST_P(TemperatureTest, ConvertsFromEachScale) {
-    for (const auto& c : conversionCases) {
-        const auto scale = scaleOf(c.source);
-        Form form = formWith(scale.field, loc(c.typed));
-        scale.convert(form);
-        SCOPED_TRACE(std::string(scale.field) + ": " + c.typed);
-        expectShows(form, "txtCelsius", loc(c.celsius), locale());
-        expectShows(form, "txtFahrenheit", loc(c.fahrenheit), locale());
-        expectShows(form, "txtKelvin", loc(c.kelvin), locale());
-        const auto messages = messagesOf(form.outcome());
-        if (c.warning) {
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0], numtext::rangeWarning(c.warning));
-            EXPECT_EQ(messages[0].title, "Valor fuera de rango");
-            EXPECT_EQ(messages[0].style, numtext::MessageStyle::Warning);
-        } else {
-            EXPECT_TRUE(messages.empty());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.scale->field) + ": " + c.typed);
+        Form form = this->form({{c.scale->field, c.typed}, // the first text of a field counts
+                                {"txtCelsius", "old"},
+                                {"txtFahrenheit", "old"},
+                                {"txtKelvin", "old"}});
+        c.scale->convert(form);
+        expectTexts(
+            form,
+            {{"txtCelsius", c.celsius}, {"txtFahrenheit", c.fahrenheit}, {"txtKelvin", c.kelvin}});
+        const std::vector<numtext::Message> told[] = {
+            {}, {numtext::rangeWarning(c.scale->warning)}, {numtext::floatingPointFault()}};
+        EXPECT_EQ(messagesOf(form.outcome()), told[c.told]);
+        EXPECT_EQ(form.faulted(), c.told == fault);
+        // A warning comes before any write; then the source, then the targets, up to a fault.
+        if (c.told == warning) {
+            EXPECT_EQ(form.outcome().steps.front(), convert::Step{told[warning].front()});
         }
-        EXPECT_FALSE(form.faulted());
+        std::vector<std::string> order;
+        for (const char* field : {c.scale->field, c.scale->first, c.scale->second})
+            if (form.text(field) != "old")
+                order.push_back(field);
+        EXPECT_EQ(fieldsWritten(form.outcome()), order);
     }
 }
 
-TEST_P(TemperatureTest, WarnsBeforeResettingThenWritesSourceAndTargetsInOrder) {
-    using convert::Write;
-    struct Order {
-        Source source;
-        const char* typed;
-        const char* warning;
-        std::vector<convert::Step> steps;
-    };
-    const Order orders[] = {
-        {Source::Celsius,
-         "-300",
-         belowCelsius,
-         {numtext::rangeWarning(belowCelsius), Write{"txtCelsius", "0"},
-          Write{"txtCelsius", loc("0.0")}, Write{"txtKelvin", loc("273.15")},
-          Write{"txtFahrenheit", loc("32.0")}}},
-        {Source::Fahrenheit,
-         "-500",
-         belowFahrenheit,
-         {numtext::rangeWarning(belowFahrenheit), Write{"txtFahrenheit", "0"},
-          Write{"txtFahrenheit", loc("0.0")}, Write{"txtCelsius", loc("-17.778")},
-          Write{"txtKelvin", loc("255.372")}}},
-        {Source::Kelvin,
-         "-1",
-         belowKelvin,
-         {numtext::rangeWarning(belowKelvin), Write{"txtKelvin", "0"},
-          Write{"txtKelvin", loc("0.0")}, Write{"txtCelsius", loc("-273.15")},
-          Write{"txtFahrenheit", loc("-459.67")}}},
-        // A valid source is only tidied, never reset.
-        {Source::Celsius,
-         "37",
-         nullptr,
-         {Write{"txtCelsius", loc("37.0")}, Write{"txtKelvin", loc("310.15")},
-          Write{"txtFahrenheit", loc("98.6")}}},
-    };
-    for (const auto& o : orders) {
-        const auto scale = scaleOf(o.source);
-        Form form = formWith(scale.field, loc(o.typed));
-        scale.convert(form);
-        SCOPED_TRACE(std::string(scale.field) + ": " + o.typed);
-        EXPECT_EQ(form.outcome().steps, o.steps);
+// Dew point.
+
+struct DewPoint {
+    int humidity;
+    const char *celsius, *dewPoint;
+    std::string_view warning;
+};
+
+const DewPoint dewPoints[] = {
+    {50, "20", "9.211", dewWarning},
+    {100, "20", "20.000", dewWarning},
+    {80, "-10", "-12.833", freezingWarning},
+    {50, "150", "129.500", boilingWarning},
+    {0, "20", "-110.000", freezingWarning},
+    {60, "25", "16.680", dewWarning},
+    {50, "0.0", "-9.296", freezingWarning},
+    // The field is read as it stands: not tidied, and not held to absolute zero.
+    {50, "-300", "-286.887", freezingWarning},
+    // The last decimal depends on the order of the operations: (T x 0.1 + q) - 112.
+    {50, "-41.7732636235318", "-47.949", freezingWarning},
+    // The warning follows the dew point as shown, read with the user's decimal separator.
+    {100, "0", "0.000", dewWarning},
+    {100, "100", "100.000", dewWarning},
+    {100, "-0.0004", "0.000", dewWarning},
+    {100, "-0.5", "-0.500", freezingWarning},
+    {100, "100.4", "100.400", boilingWarning},
+};
+
+TEST_P(TemperatureTest, ShowsTheHumidityTheDewPointAndItsWarning) {
+    for (const auto& c : dewPoints) {
+        SCOPED_TRACE(std::to_string(c.humidity) + " % " + c.celsius);
+        // Each warning must be written afresh: start from another one.
+        Form form =
+            this->form({{"txtCelsius", c.celsius},
+                        {"labHumedad", "-"},
+                        {"labRocio", "-"},
+                        {"labAvisoRocio", c.warning == dewWarning ? boilingWarning : dewWarning}});
+        convert::temperature::showHumidity(form, c.humidity);
+        convert::temperature::showDewPoint(form, c.humidity);
+        expectTexts(form, {{"labHumedad", std::to_string(c.humidity) + " %"},
+                           {"labRocio", std::string(c.dewPoint) + "º C"},
+                           {"labAvisoRocio", c.warning}});
+        EXPECT_EQ(fieldsWritten(form.outcome()),
+                  (std::vector<std::string>{"labHumedad", "labRocio", "labAvisoRocio"}));
     }
 }
 
-// Only the Fahrenheit formulas from Celsius and from Kelvin can leave the double range; and a
-// source at the very top of the range can be carried beyond it by the 15 digits of its mask.
-// "old": the field kept its text; "tidied": the source's masked text, every digit written out.
-TEST_P(TemperatureTest, StopsOnAFloatingPointFaultKeepingTheFieldsNotYetWritten) {
-    struct Fault {
-        Source source;
-        const char* typed;
-        const char* celsius;
-        const char* fahrenheit;
-        const char* kelvin;
-    };
-    const Fault faults[] = {
-        {Source::Celsius, "1E308", "tidied", "old", "1E+308"},
-        {Source::Kelvin, "1E308", "1E+308", "old", "tidied"},
-        {Source::Kelvin, "9.99E307", "9.99E+307", "old", "tidied"},
-        {Source::Celsius, "1.7976931348623157E308", "tidied", "old", "old"},
-        {Source::Fahrenheit, "1.7976931348623157E308", "old", "tidied", "old"},
-        {Source::Kelvin, "1.7976931348623157E308", "old", "old", "tidied"},
-    };
-    for (const auto& f : faults) {
-        const auto scale = scaleOf(f.source);
-        Form form = formWith(scale.field, loc(f.typed));
-        scale.convert(form);
-        SCOPED_TRACE(std::string(scale.field) + ": " + f.typed);
-        ASSERT_TRUE(form.faulted());
-        EXPECT_EQ(messagesOf(form.outcome()),
-                  std::vector<numtext::Message>{numtext::floatingPointFault()});
-        const std::pair<const char*, const char*> fields[] = {
-            {"txtCelsius", f.celsius}, {"txtFahrenheit", f.fahrenheit}, {"txtKelvin", f.kelvin}};
-        for (const auto& [field, expected] : fields) {
-            const std::string& text = form.text(field);
-            if (expected == std::string("tidied")) {
-                EXPECT_GT(text.size(), 300u) << field;
-                EXPECT_EQ(text.find_first_not_of("0123456789" + locale().decimal),
-                          std::string::npos)
-                    << field << ": " << text;
-            } else if (expected == std::string("old")) {
-                EXPECT_EQ(text, "old") << field;
-            } else {
-                expectShows(form, field, loc(expected), locale());
-            }
-        }
-    }
-}
-
-// The dew-point refresh converts a temperature field that is not a number and relies on the
-// conversion leaving a number there (or stopping on a fault): otherwise it would convert again.
-TEST_P(TemperatureTest, CelsiusConversionLeavesANumberOrStopsOnAFault) {
-    const char* const texts[] = {
-        "",       " ",     "abc",  "1,5", "1.5.5", "-300",  "1E400",
-        "nan",    "inf",   "0x10", "-0",  "+5",    "1E308", "1.7976931348623157E308",
-        "-1E400", "1e-400"};
-    for (const char* typed : texts) {
-        Form form = formWith("txtCelsius", loc(typed));
-        convert::temperature::fromCelsius(form);
-        SCOPED_TRACE(typed);
-        EXPECT_TRUE(form.faulted() || form.isNumber("txtCelsius")) << form.text("txtCelsius");
+// Without a dew point the labels stay as they were: while the temperature is not a number, or
+// when the dew point leaves the double range (at 100 % for the largest temperature).
+TEST_P(TemperatureTest, NoDewPointLeavesTheLabelsAlone) {
+    const std::pair<const char*, bool> temperatures[] = {
+        {"", false}, {"abc", false}, {"1.7976931348623157E308", true}};
+    for (const auto& [celsius, faulted] : temperatures) {
+        Form form =
+            this->form({{"txtCelsius", celsius}, {"labRocio", "-"}, {"labAvisoRocio", "-"}});
+        convert::temperature::showDewPoint(form, 100);
+        EXPECT_TRUE(fieldsWritten(form.outcome()).empty()) << celsius;
+        EXPECT_EQ(form.faulted(), faulted) << celsius;
+        EXPECT_EQ(messagesOf(form.outcome()).size(), faulted ? 1u : 0u) << celsius;
     }
 }
 
