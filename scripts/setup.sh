@@ -45,14 +45,16 @@ install_missing_packages() {
     "${apt[@]}" install -y "${missing[@]}"
 }
 
+# configure_and_build <build folder> <source folder> [cmake settings...]: configures a new folder,
+# then builds what changed.
 configure_and_build() {
-    local dir="$1"
-    shift
+    local dir="$1" source="$2"
+    shift 2
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$TARABEL_ROOT" -B "$dir" -G Ninja "$@"
+        cmake -S "$source" -B "$dir" -G Ninja "$@"
     fi
     cmake --build "$dir"
 }
 
 install_missing_packages "${TARABEL_PACKAGES[@]}"
-configure_and_build "$TARABEL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure_and_build "$TARABEL_BUILD" "$TARABEL_ROOT" -DCMAKE_BUILD_TYPE=RelWithDebInfo
