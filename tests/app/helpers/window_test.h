@@ -1,0 +1,163 @@
+// What the window tests share: the main window shown and active with its messages recorded, the
+// ways a user reaches and fills a field, and a look inside a modal window while it runs.
+#pragma once
+
+#include "app/frmprincipal.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(numtext::NumberLocale)
+
+namespace apptest {
+
+inline const QString ordinal = QStringLiteral("\u00BA"); // "º", never the degree sign U+00B0
+
+// Names written one after another with blanks between them.
+inline QStringList names(const char* list) {
+    return QString::fromUtf8(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The 19 text fields of the window, page by page.
+inline const QStringList textFields =
+    names("txtGrados1 txtMinutos1 txtSegundos1 txtGrados2 txtHoras1 txtMinutos2 txtSegundos2 "
+          "txtHoras2 txtGrados3 txtGrados4 txtHoras3 txtHoras4 txtMedidas1 txtMedidas2 "
+          "txtMedidas3 txtMedidas4 txtCelsius txtFahrenheit txtKelvin");
+
+// A message as the tests compare it: "title | text", with " | warning" for a warning box.
+inline QString describe(const numtext::Message& message) {
+    return QString::fromStdString(message.title + " | " + message.text) +
+           (message.style == numtext::MessageStyle::Warning ? " | warning" : "");
+}
+
+inline QString describe(const QMessageBox& box) {
+    return box.windowTitle() + " | " + box.text() +
+           (box.icon() == QMessageBox::Warning ? " | warning" : "");
+}
+
+// The main window as the user sees it; every message is recorded in `messages` instead.
+class Window {
+public:
+    explicit Window(const numtext::NumberLocale& locale = numtext::fullStopLocale) {
+        window_->setNumberLocale(locale);
+        window_->setMessageSink([this](const numtext::Message& m) { messages << describe(m); });
+        window_->show();
+        window_->activateWindow();
+        if (!QTest::qWaitForWindowActive(window_.get()))
+            qWarning("the window did not become active");
+    }
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    frmPrincipal* operator->() const { return window_.get(); }
+    template <typename Control = QLineEdit> Control* get(const QString& name) const {
+        return window_->findChild<Control*>(name);
+    }
+    QStringList texts(std::initializer_list<const char*> names) const {
+        QStringList result;
+        for (const char* name : names)
+            result << window_->controlText(QString::fromLatin1(name));
+        return result;
+    }
+
+    QStringList messages;
+
+private:
+    std::unique_ptr<frmPrincipal> window_ = std::make_unique<frmPrincipal>();
+};
+
+// Shows the page that holds `control` and gives it the focus as Tab would.
+inline void focusOn(QWidget* control) {
+    auto* tabs = control->window()->findChild<QTabWidget*>(QStringLiteral("tabFichas"));
+    for (int page = 0; tabs && page < tabs->count(); ++page) {
+        if (tabs->widget(page)->isAncestorOf(control))
+            tabs->setCurrentIndex(page);
+    }
+    control->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(control->hasFocus());
+}
+
+// Types `text` over what `field` holds, then presses Enter there or in `enterIn`.
+inline void typeAndEnter(QLineEdit* field, const QString& text, QWidget* enterIn = nullptr) {
+    focusOn(field);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    if (enterIn)
+        focusOn(enterIn);
+    QTest::keyClick(enterIn ? enterIn : field, Qt::Key_Return);
+}
+
+inline void pick(QComboBox* list, const QString& entry) {
+    list->setCurrentIndex(list->findText(entry));
+    QCOMPARE(list->currentText(), entry);
+}
+
+// Runs `inside` on the modal window that `open` shows, once its loop runs, then closes whatever
+// is still open so that a failure cannot leave the test waiting. False when nothing was modal.
+inline bool whileModal(const std::function<void()>& open,
+                       const std::function<void(QWidget*)>& inside) {
+    bool ran = false;
+    QObject guard; // a timer that never fired dies with it
+    QTimer::singleShot(0, &guard, [&] {
+        const QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        ran = true;
+        inside(modal);
+        if (modal && modal->isVisible())
+            modal->close();
+    });
+    open();
+    return ran;
+}
+
+// A conversion table driven through the real widgets. Each row: under `locale`, set the controls
+// as `given` says ("name=text"; a unit list picks its entry of that text), then type `typed` into
+// the field `action` and press Enter there, or click `action` when it is a button; afterwards the
+// controls read as `expected` ("name=text") and `messages` were shown.
+inline void conversionColumns() {
+    QTest::addColumn<numtext::NumberLocale>("locale");
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("messages");
+}
+
+inline void runConversion() {
+    QFETCH(numtext::NumberLocale, locale);
+    QFETCH(QStringList, given);
+    QFETCH(QString, action);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, messages);
+    Window window(locale);
+    for (const QString& control : given) {
+        const QString name = control.section('=', 0, 0);
+        if (auto* list = window.get<QComboBox>(name))
+            pick(list, control.section('=', 1));
+        else
+            window->setControlText(name, control.section('=', 1));
+    }
+    if (auto* button = window.get<QPushButton>(action))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        typeAndEnter(window.get(action), typed);
+    QStringList actual;
+    for (const QString& control : expected)
+        actual << control.section('=', 0, 0) + '=' +
+                      window->controlText(control.section('=', 0, 0));
+    QCOMPARE(actual, expected);
+    QCOMPARE(window.messages, messages);
+}
+
+} // namespace apptest
