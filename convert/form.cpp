@@ -65,10 +65,14 @@ void Form::writeMasked(std::string_view field, double value, numtext::Mask mask)
 }
 
 void Form::remask(std::string_view field, numtext::Mask mask) {
-    const bool number = isNumber(field);
-    write(field, numtext::applyMask(text(field), mask, locale_));
-    if (number && !isNumber(field))
+    std::string masked = numtext::applyMask(text(field), mask, locale_);
+    // Rounding can carry a number at the very top of the double range past it; the field keeps
+    // the text it had and the conversion stops there.
+    if (isNumber(field) && !numtext::isNumber(masked, locale_)) {
         fault();
+        return;
+    }
+    write(field, std::move(masked));
 }
 
 } // namespace convert

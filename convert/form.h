@@ -59,7 +59,7 @@ public:
     void writeMasked(std::string_view field, double value, numtext::Mask mask);
     // The field's own text through a mask (a text that is not a number stays as it is). A number
     // at the very top of the double range comes out of the mask beyond it, no longer a number:
-    // the text is written and the conversion stops on a floating-point fault.
+    // the field keeps its text and the conversion stops on a floating-point fault.
     void remask(std::string_view field, numtext::Mask mask);
 
     const Outcome& outcome() const { return outcome_; }
