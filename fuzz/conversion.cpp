@@ -1,7 +1,9 @@
 // One pure conversion (FUZZ_CONVERSION) on any field texts. Whatever the texts, it finishes
-// without an exception, writes into each field either a number of the locale or the text the
-// field already had, writes the read-outs in their own forms, asks only for range warnings, and
-// stops on a floating-point fault with that message last.
+// without an exception, leaves in each field a number of the locale or the text it already had
+// (or, last before a floating-point fault, a mask's text carried past the top of the range),
+// writes the read-outs in their own forms, asks only for range warnings, and stops on a fault
+// with that message last. The input: a first byte for the separators (bit 0) and the humidity,
+// then the field texts in the order of the list, separated by line feeds.
 #include "invariants.h"
 
 #include "convert/angles/decadec.h"
