@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -29,17 +28,6 @@ inline const numtext::NumberLocale& localeOf(unsigned char byte) {
 // Above this the 15-digit text of a value rounds beyond the double range and is no number.
 inline bool writable(double value) {
     return std::fabs(value) <= 1.79769313486231e308;
-}
-
-// A number text that a mask carried past the top of the double range: digits, one separator and
-// a sign as the mask writes them, reading beyond the largest double. A conversion writes one only
-// as the last step before it stops on the floating-point fault.
-inline bool beyondTheRange(std::string text, const numtext::NumberLocale& locale) {
-    if (const auto separator = text.find(locale.decimal); separator != std::string::npos)
-        text.replace(separator, locale.decimal.size(), ".");
-    return !text.empty() && text.find_first_not_of("-0123456789.") == std::string::npos &&
-           std::fabs(numtext::readLeadingNumber(text)) == std::numeric_limits<double>::max() &&
-           !numtext::isNumber(text, numtext::fullStopLocale);
 }
 
 // The number of decimals of a number text written without exponent.
