@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,8 +47,15 @@ QRect onPage(int left, int top, int width, int height) {
 
 // Fonts of the description, with what Debian ships standing in for the Windows families.
 QFont fontOf(const QStringList& families, double points, bool bold = false) {
+    // Only the families that are installed: asking for a missing one sends every font through
+    // the system's substitution rules, a good part of the start-up time.
+    static const QStringList installed = QFontDatabase::families();
+    QStringList present;
+    for (const QString& family : families)
+        if (installed.contains(family))
+            present << family;
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(present.isEmpty() ? families : present);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -182,18 +190,34 @@ void fitEntries(QComboBox* list) {
     QStringList texts{list->currentText()};
     for (int i = 0; i < list->count(); ++i)
         texts << list->itemText(i);
-    const auto fits = [&](const QFont& font) { return widestText(font, texts) <= textRoom(list); };
-    QFont font = list->font();
-    if (fits(font))
+    const QFont font = list->font();
+    const auto stretched = [&](int stretch) {
+        QFont narrow = font;
+        if (stretch != QFont::Unstretched)
+            narrow.setStretch(stretch);
+        return narrow;
+    };
+    const auto fits = [&](int stretch) {
+        return widestText(stretched(stretch), texts) <= textRoom(list);
+    };
+    if (fits(QFont::Unstretched))
         return;
     constexpr int narrowest = 75; // per cent of a normal width
-    QFont narrow = font;
-    narrow.setStretch(narrowest);
-    if (!fits(narrow))
+    if (!fits(narrowest)) {
         list->lineEdit()->setTextMargins(-2, 0, -2, 0);
-    for (int stretch = QFont::Unstretched; !fits(font) && stretch >= narrowest; --stretch)
-        font.setStretch(stretch);
-    list->setFont(font);
+        if (fits(QFont::Unstretched))
+            return;
+    }
+    // Every width tried loads a font of its own, which is slow at start-up, and glyph widths are
+    // whole pixels that do not follow the stretch evenly: search the widest width that fits by
+    // halves (a narrower font never draws wider), or take the narrowest.
+    int fitting = narrowest;
+    int tooWide = QFont::Unstretched;
+    while (tooWide - fitting > 1) {
+        const int middle = (fitting + tooWide) / 2;
+        (fits(middle) ? fitting : tooWide) = middle;
+    }
+    list->setFont(stretched(fitting));
 }
 
 // Entries go in one by one at the positions given. Inserting into an empty list makes its first
