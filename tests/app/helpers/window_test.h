@@ -8,13 +8,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
-#include <memory>
+#include <QtTest> // and with it all of QtCore: QPointer, QTimer, <functional>, <memory>
 
 Q_DECLARE_METATYPE(numtext::NumberLocale)
 
@@ -45,43 +41,37 @@ inline QString describe(const QMessageBox& box) {
 }
 
 // The main window as the user sees it; every message is recorded in `messages` instead.
-class Window {
+class Window : public frmPrincipal {
 public:
     explicit Window(const numtext::NumberLocale& locale = numtext::fullStopLocale) {
-        window_->setNumberLocale(locale);
-        window_->setMessageSink([this](const numtext::Message& m) { messages << describe(m); });
-        window_->show();
-        window_->activateWindow();
-        if (!QTest::qWaitForWindowActive(window_.get()))
+        setNumberLocale(locale);
+        setMessageSink([this](const numtext::Message& m) { messages << describe(m); });
+        show();
+        activateWindow();
+        if (!QTest::qWaitForWindowActive(this))
             qWarning("the window did not become active");
     }
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
 
-    frmPrincipal* operator->() const { return window_.get(); }
+    frmPrincipal* operator->() { return this; }
     template <typename Control = QLineEdit> Control* get(const QString& name) const {
-        return window_->findChild<Control*>(name);
+        return findChild<Control*>(name);
     }
     QStringList texts(std::initializer_list<const char*> names) const {
         QStringList result;
         for (const char* name : names)
-            result << window_->controlText(QString::fromLatin1(name));
+            result << controlText(QString::fromLatin1(name));
         return result;
     }
 
     QStringList messages;
-
-private:
-    std::unique_ptr<frmPrincipal> window_ = std::make_unique<frmPrincipal>();
 };
 
 // Shows the page that holds `control` and gives it the focus as Tab would.
 inline void focusOn(QWidget* control) {
     auto* tabs = control->window()->findChild<QTabWidget*>(QStringLiteral("tabFichas"));
-    for (int page = 0; tabs && page < tabs->count(); ++page) {
+    for (int page = 0; tabs && page < tabs->count(); ++page)
         if (tabs->widget(page)->isAncestorOf(control))
             tabs->setCurrentIndex(page);
-    }
     control->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(control->hasFocus());
 }
@@ -91,14 +81,8 @@ inline void typeAndEnter(QLineEdit* field, const QString& text, QWidget* enterIn
     focusOn(field);
     field->selectAll();
     QTest::keyClicks(field, text);
-    if (enterIn)
-        focusOn(enterIn);
+    focusOn(enterIn ? enterIn : field);
     QTest::keyClick(enterIn ? enterIn : field, Qt::Key_Return);
-}
-
-inline void pick(QComboBox* list, const QString& entry) {
-    list->setCurrentIndex(list->findText(entry));
-    QCOMPARE(list->currentText(), entry);
 }
 
 // Runs `inside` on the modal window that `open` shows, once its loop runs, then closes whatever
@@ -108,13 +92,12 @@ inline bool whileModal(const std::function<void()>& open,
     bool ran = false;
     QObject guard; // a timer that never fired dies with it
     QTimer::singleShot(0, &guard, [&] {
-        const QPointer<QWidget> modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        ran = true;
-        inside(modal);
-        if (modal && modal->isVisible())
-            modal->close();
+        if (const QPointer<QWidget> modal = QApplication::activeModalWidget()) {
+            ran = true;
+            inside(modal);
+            if (modal && modal->isVisible())
+                modal->close();
+        }
     });
     open();
     return ran;
@@ -142,11 +125,12 @@ inline void runConversion() {
     QFETCH(QStringList, messages);
     Window window(locale);
     for (const QString& control : given) {
-        const QString name = control.section('=', 0, 0);
+        const QString name = control.section('=', 0, 0), text = control.section('=', 1);
         if (auto* list = window.get<QComboBox>(name))
-            pick(list, control.section('=', 1));
+            list->setCurrentIndex(list->findText(text));
         else
-            window->setControlText(name, control.section('=', 1));
+            window.setControlText(name, text);
+        QCOMPARE(window.controlText(name), text);
     }
     if (auto* button = window.get<QPushButton>(action))
         QTest::mouseClick(button, Qt::LeftButton);
@@ -154,8 +138,7 @@ inline void runConversion() {
         typeAndEnter(window.get(action), typed);
     QStringList actual;
     for (const QString& control : expected)
-        actual << control.section('=', 0, 0) + '=' +
-                      window->controlText(control.section('=', 0, 0));
+        actual << control.section('=', 0, 0) + '=' + window.controlText(control.section('=', 0, 0));
     QCOMPARE(actual, expected);
     QCOMPARE(window.messages, messages);
 }
