@@ -1,55 +1,50 @@
 // The program on a desktop: Qt's own texts in the user's language, what a screen reader says,
-// the keyboard, and the window at the scale the environment gives (the suite runs it at 1x and
-// at 2x with QT_SCALE_FACTOR): every text fits its control, nothing overlaps, pictures get
+// the keyboard, and the window at the scale the environment gives (the suite runs it at 1x, 1.5x
+// and 2x with QT_SCALE_FACTOR): every text fits its control, nothing overlaps, pictures get
 // pixels for the scale.
 #include "about/frmabout.h"
-#include "app/frmprincipal.h"
 #include "app/icons.h"
 #include "app/qttranslations.h"
+#include "helpers/window_test.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTabWidget>
-#include <QTimer>
-#include <QTranslator>
-#include <QtTest>
-#include <memory>
 
 namespace {
+
+// Where a label draws its text, as one line. The NUM panel is measured bold, as it is while
+// Num Lock is on.
+QRect textRect(QLabel* label) {
+    QFont font = label->font();
+    font.setBold(font.bold() || label->objectName() == QLatin1String("labNum"));
+    const QFontMetrics metrics(font);
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                               {metrics.horizontalAdvance(label->text()), metrics.height()},
+                               label->contentsRect());
+}
 
 // A name a reader can speak is words, not "=", an arrow or "º". On Linux Qt speaks a unit list's
 // text as its name and what it qualifies from its description; a read-out label speaks its value
 // and says what it is in its description.
 bool hasSpokenName(QWidget* control) {
-    const bool list = qobject_cast<QComboBox*>(control);
+    if (qobject_cast<QLabel*>(control) && !control->accessibleDescription().isEmpty())
+        return true;
     const QString name =
-        list ? control->accessibleDescription()
-             : QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-    const bool readOut =
-        qobject_cast<QLabel*>(control) && !control->accessibleDescription().isEmpty();
-    return std::count_if(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) >= 2 ||
-           readOut;
+        qobject_cast<QComboBox*>(control)
+            ? control->accessibleDescription()
+            : QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    return std::count_if(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }) >= 2;
 }
 
 // Labels and buttons hold their texts or pictures; a unit list shows every entry whole in what
-// its line edit draws in (less 2 px a side and a pixel for the caret). The NUM panel is measured
-// bold, as it is while Num Lock is on.
+// its line edit draws in (less 2 px a side and a pixel for the caret).
 bool textFits(QWidget* control) {
-    if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
-        QFont font = label->font();
-        font.setBold(font.bold() || label->objectName() == QLatin1String("labNum"));
-        const QFontMetrics metrics(font);
-        return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width() &&
-               metrics.height() <= label->contentsRect().height();
-    }
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->wordWrap() || label->contentsRect().contains(textRect(label));
     if (auto* button = qobject_cast<QPushButton*>(control))
         return (button->text().isEmpty()
                     ? button->iconSize().width()
@@ -57,8 +52,7 @@ bool textFits(QWidget* control) {
                button->contentsRect().width();
     if (auto* list = qobject_cast<QComboBox*>(control)) {
         const QLineEdit* edit = list->lineEdit();
-        const QMargins margins = edit->textMargins();
-        const int room = edit->contentsRect().width() - margins.left() - margins.right() - 5;
+        const int room = edit->contentsRect().marginsRemoved(edit->textMargins()).width() - 5;
         for (int i = 0; i < list->count(); ++i)
             if (edit->fontMetrics().horizontalAdvance(list->itemText(i)) > room)
                 return false;
@@ -66,45 +60,29 @@ bool textFits(QWidget* control) {
     return true;
 }
 
-// Where a control shows something, in its parent: a label only where its text is drawn.
-QRect inkOf(QWidget* control) {
-    QRect ink = control->rect();
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        const QFontMetrics metrics = label->fontMetrics();
-        const QSize text(metrics.horizontalAdvance(label->text()), metrics.height());
-        ink = QStyle::alignedRect(label->layoutDirection(), label->alignment(), text,
-                                  label->contentsRect());
-    }
-    return ink.translated(control->pos());
-}
-
 } // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<frmPrincipal> window_;
-    std::unique_ptr<frmAbout> about_;
+    apptest::Window window_;
+    frmAbout about_{about::SysInfoServices{}, &window_};
 
 private slots:
     void initTestCase() {
-        window_ = std::make_unique<frmPrincipal>();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        about_ = std::make_unique<frmAbout>(about::SysInfoServices{}, window_.get());
+        QVERIFY(QTest::qWaitForWindowExposed(&window_));
         // The scale the suite asked for is the one the window is drawn at.
         const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-        QCOMPARE(window_->devicePixelRatioF(), scale);
-        QCOMPARE(window_->grab().size(), window_->size() * scale);
+        QCOMPARE(window_.devicePixelRatioF(), scale);
+        QCOMPARE(window_.grab().size(), window_.size() * scale);
     }
 
     void qtTextsFollowTheLanguage_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("texts"); // the OK button, then the context menu
-        QTest::newRow("Spanish") << "es_ES"
-                                 << QStringList{"Aceptar", "&Deshacer", "&Copiar", "&Pegar"};
+        QTest::newRow("Spanish") << "es_ES" << apptest::names("Aceptar &Deshacer &Copiar &Pegar");
         // No translation for the language: Qt's own English stays.
-        QTest::newRow("C") << "C" << QStringList{"OK", "&Undo", "&Copy", "&Paste"};
+        QTest::newRow("C") << "C" << apptest::names("OK &Undo &Copy &Paste");
     }
     void qtTextsFollowTheLanguage() {
         QFETCH(QString, locale);
@@ -122,87 +100,76 @@ private slots:
             QVERIFY2(shown.contains(text), qPrintable(shown.join(QLatin1Char(' '))));
     }
 
-    // Every part of the window at the scale of this run: the pages, the controls below them,
-    // the status bar and the About window.
-    void eachPart_data() {
-        QTest::addColumn<int>("part");
-        int part = 0;
-        for (const char* tag : {"Horas y Grados", "Distancias", "Temperaturas", "below the pages",
-                                "status bar", "Acerca de"})
-            QTest::newRow(tag) << part++;
-    }
-    void eachPart() {
-        QFETCH(int, part);
-        about_->setVisible(part == 5);
-        window_->tabFichas->setCurrentIndex(std::min(part, 2));
-        QWidget* const parts[] = {window_->tabFichas->widget(0),
-                                  window_->tabFichas->widget(1),
-                                  window_->tabFichas->widget(2),
-                                  window_->centralWidget(),
-                                  window_->StatusBar,
-                                  about_.get()};
-        QList<QWidget*> controls = parts[part]->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        controls.removeIf([](QWidget* w) {
-            return w->isHidden() || w->objectName().isEmpty() || w->objectName().startsWith("qt_");
-        });
-        QVERIFY(!controls.isEmpty());
-        for (qsizetype a = 0; a < controls.size(); ++a) {
-            const QString name = controls[a]->objectName();
-            QVERIFY2(hasSpokenName(controls[a]), qPrintable(name));
-            QVERIFY2(textFits(controls[a]), qPrintable(name));
-            for (qsizetype b = a + 1; b < controls.size(); ++b)
-                QVERIFY2(!inkOf(controls[a]).intersects(inkOf(controls[b])),
-                         qPrintable(name + " / " + controls[b]->objectName()));
+    // Every part of the window at the scale of this run (the pages, the controls below them, the
+    // status bar, the About window): each control has a spoken name and holds its text, and no
+    // two controls of a part draw over each other, a label only where its text is.
+    void everyPart() {
+        const auto inkOf = [](QWidget* control) {
+            auto* label = qobject_cast<QLabel*>(control);
+            return (label ? textRect(label) : control->rect()).translated(control->pos());
+        };
+        for (QWidget* part :
+             QList<QWidget*>{window_.tabFichas->widget(0), window_.tabFichas->widget(1),
+                             window_.tabFichas->widget(2), window_.centralWidget(),
+                             window_.StatusBar, &about_}) {
+            about_.setVisible(part == &about_);
+            window_.tabFichas->setCurrentWidget(part); // left alone for what is not a page
+            QList<QWidget*> controls = part->findChildren<QWidget*>(QRegularExpression("^(?!qt_)."),
+                                                                    Qt::FindDirectChildrenOnly);
+            controls.removeIf(std::mem_fn(&QWidget::isHidden));
+            QVERIFY(!controls.isEmpty());
+            for (qsizetype a = 0; a < controls.size(); ++a) {
+                const QString name = controls[a]->objectName();
+                QVERIFY2(hasSpokenName(controls[a]), qPrintable(name));
+                QVERIFY2(textFits(controls[a]), qPrintable(name));
+                for (qsizetype b = a + 1; b < controls.size(); ++b)
+                    QVERIFY2(!inkOf(controls[a]).intersects(inkOf(controls[b])),
+                             qPrintable(name + " / " + controls[b]->objectName()));
+            }
         }
-        about_->hide();
+        about_.hide();
     }
 
     // Captions are tied to what they describe, so the reader announces them together.
     void captionsNameWhatTheyDescribe() {
-        const std::pair<const char*, const char*> captions[] = {{"labCelcius", "txtCelsius"},
-                                                                {"labFahrenheit", "txtFahrenheit"},
-                                                                {"labKelvin", "txtKelvin"},
-                                                                {"labHumedad1", "sldHumedad"},
-                                                                {"labRocio1", "labRocio"}};
-        for (const auto& [caption, described] : captions) {
-            auto* label = window_->findChild<QLabel*>(caption);
-            auto* control = window_->findChild<QWidget*>(described);
-            QVERIFY(label && control);
-            const auto relations =
-                QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
-            QVERIFY2(std::any_of(relations.begin(), relations.end(),
-                                 [label](const auto& r) { return r.first->object() == label; }),
-                     caption);
+        const QStringList pairs = apptest::names(
+            "labCelcius txtCelsius labFahrenheit txtFahrenheit labKelvin txtKelvin labHumedad1 "
+            "sldHumedad labRocio1 labRocio");
+        for (qsizetype i = 0; i < pairs.size(); i += 2) {
+            auto* control =
+                QAccessible::queryAccessibleInterface(window_.get<QWidget>(pairs[i + 1]));
+            QVERIFY(control);
+            const std::pair<QAccessibleInterface*, QAccessible::Relation> caption{
+                QAccessible::queryAccessibleInterface(window_.get<QLabel>(pairs[i])),
+                QAccessible::Label};
+            QVERIFY2(control->relations(QAccessible::Label).contains(caption),
+                     qPrintable(pairs[i]));
         }
     }
 
     // "Acerca de..." has no access key of its own: it is reached from the open menu.
     void keyboardReachesTheAboutWindow() {
         QString opened;
-        QTimer::singleShot(0, [&opened] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                opened = modal->objectName();
-                modal->close();
-            }
-        });
-        QApplication::setActiveWindow(window_.get());
-        QTest::keyClick(window_.get(), Qt::Key_O, Qt::AltModifier);
-        QWidget* menu = QApplication::activePopupWidget();
-        QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_Right);
-        QTest::keyClick(window_->menuBar(), Qt::Key_Return);
+        QVERIFY(apptest::whileModal(
+            [&] {
+                QApplication::setActiveWindow(&window_);
+                QTest::keyClick(&window_, Qt::Key_O, Qt::AltModifier);
+                QVERIFY(QApplication::activePopupWidget());
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+                QTest::keyClick(window_.menuBar(), Qt::Key_Return);
+            },
+            [&](QWidget* modal) { opened = modal->objectName(); }));
         QCOMPARE(opened, QStringLiteral("frmAbout"));
     }
 
     // Pictures are drawn for each scale, never a 16 or 32 px image stretched up.
     void picturesHavePixelsForEveryScale() {
-        for (qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        for (qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0})
             for (const QIcon& icon : {icons::copyIcon(), icons::pasteIcon(), icons::windowIcon()}) {
                 const QPixmap pixmap = icon.pixmap(QSize(16, 16), scale);
                 QCOMPARE(pixmap.size(), QSize(16, 16) * scale);
                 QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(16, 16));
             }
-        }
     }
 };
 
