@@ -10,7 +10,6 @@
 #include <array>
 
 using convert::Form;
-using convert::angles::UnitChangeRow;
 using testing_support::fieldsWritten;
 using testing_support::messagesOf;
 
@@ -21,94 +20,90 @@ using Fields = std::array<const char*, 4>; // whole units, minutes, seconds, dec
 struct Conversion {
     void (*convert)(Form&);
     Fields fields;
-    bool toDecimal;
 };
 
 constexpr Fields degreeFields{"txtGrados1", "txtMinutos1", "txtSegundos1", "txtGrados2"};
 constexpr Fields hourFields{"txtHoras1", "txtMinutos2", "txtSegundos2", "txtHoras2"};
-const Conversion degToDec{convert::angles::GradosSexADec, degreeFields, true};
-const Conversion degToSex{convert::angles::GradosDecASexa, degreeFields, false};
-const Conversion hToDec{convert::angles::HorasSexADec, hourFields, true};
-const Conversion hToSex{convert::angles::HorasDecASex, hourFields, false};
+const Conversion degToDec{convert::angles::GradosSexADec, degreeFields};
+const Conversion degToSex{convert::angles::GradosDecASexa, degreeFields};
+const Conversion hToDec{convert::angles::HorasSexADec, hourFields};
+const Conversion hToSex{convert::angles::HorasDecASex, hourFields};
 
 struct Case {
-    const Conversion* conversion;
+    const Conversion& conversion;
     const char* unit; // of the hour row's decimal
     Fields before, after;
 };
 
 class AnglesTest : public testing_support::LocaleTest {
 protected:
-    // Runs one conversion: the texts after it, no message, and each input written back only if
-    // it was reset.
+    // Runs one conversion: the texts after it, no message, and each field written only if its
+    // text changes.
     Form run(const Case& c) const {
-        const auto& f = c.conversion->fields;
+        const auto& f = c.conversion.fields;
         std::map<std::string, std::string, std::less<>> texts{{"comGrados3", c.unit}};
         for (int i = 0; i < 4; ++i)
             texts[f[i]] = loc(c.before[i]);
         Form form(locale(), texts);
-        c.conversion->convert(form);
-        SCOPED_TRACE(std::string(f[3]) + " [" + c.unit + "] " + c.before[0] + " | " + c.before[1] +
-                     " | " + c.before[2] + " | " + c.before[3]);
+        c.conversion.convert(form);
+        SCOPED_TRACE(std::string(f[3]) + " [" + c.unit + "] " + testing::PrintToString(c.before));
         EXPECT_TRUE(messagesOf(form.outcome()).empty());
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(form.text(f[i]), loc(c.after[i])) << f[i];
-            if ((i < 3) == c.conversion->toDecimal) { // an input
-                EXPECT_EQ(testing_support::wasWritten(form.outcome(), f[i]),
-                          std::string_view(c.before[i]) != c.after[i])
-                    << f[i];
-            }
+            EXPECT_EQ(testing_support::wasWritten(form.outcome(), f[i]),
+                      std::string_view(c.before[i]) != c.after[i])
+                << f[i];
         }
         return form;
     }
 };
 
 const Case cases[] = {
-    {&degToDec, "", {"10", "30", "36", ""}, {"10", "30", "36", "10.51"}},
-    {&degToDec, "", {"0", "0", "1", ""}, {"0", "0", "1", "0.0002778"}},
-    {&degToDec, "", {"12", "30", "0", ""}, {"12", "30", "0", "12.50"}},
-    {&degToDec, "", {"0", "1.5", "0", ""}, {"0", "1.5", "0", "0.025"}},
-    {&degToDec, "", {"", "", "", ""}, {"0", "0", "0", "0.00"}},
+    {degToDec, "", {"10", "30", "36", ""}, {"10", "30", "36", "10.51"}},
+    {degToDec, "", {"0", "0", "1", ""}, {"0", "0", "1", "0.0002778"}},
+    {degToDec, "", {"12", "30", "0", ""}, {"12", "30", "0", "12.50"}},
+    {degToDec, "", {"0", "1.5", "0", ""}, {"0", "1.5", "0", "0.025"}},
+    {degToDec, "", {"", "", "", ""}, {"0", "0", "0", "0.00"}},
     // The bounds are invalid themselves; valid texts stay exactly as typed.
-    {&degToDec, "", {"360", "60", "60", ""}, {"0", "0", "0", "0.00"}},
-    {&degToDec, "", {"359.9999", "59.999", "0", ""}, {"359.9999", "59.999", "0", "360.9998833"}},
-    {&degToDec, "", {"-10", "abc", "36", ""}, {"0", "0", "36", "0.01"}},
-    {&degToDec, "", {" 5 ", "-0", "1E1", ""}, {" 5 ", "-0", "1E1", "5.0027778"}},
-    {&degToDec, "", {"359.5", "59", "59", ""}, {"359.5", "59", "59", "360.4997222"}},
+    {degToDec, "", {"360", "60", "60", ""}, {"0", "0", "0", "0.00"}},
+    {degToDec, "", {"359.9999", "59.999", "0", ""}, {"359.9999", "59.999", "0", "360.9998833"}},
+    {degToDec, "", {"-10", "abc", "36", ""}, {"0", "0", "36", "0.01"}},
+    {degToDec, "", {" 5 ", "-0", "1E1", ""}, {" 5 ", "-0", "1E1", "5.0027778"}},
+    {degToDec, "", {"359.5", "59", "59", ""}, {"359.5", "59", "59", "360.4997222"}},
     // The last decimal depends on the order of the operations: (s / 60) / 60.
-    {&degToDec,
-     "",
-     {"0", "0", "8.04113999999998", ""},
-     {"0", "0", "8.04113999999998", "0.0022337"}},
-    {&hToDec, "h", {"1", "30", "0", ""}, {"1", "30", "0", "1.50"}},
-    {&hToDec, "º", {"1", "30", "0", ""}, {"1", "30", "0", "22.50"}},
-    {&hToDec, "h", {"12", "34", "56", ""}, {"12", "34", "56", "12.58222"}},
-    {&hToDec, "º", {"12", "34", "56", ""}, {"12", "34", "56", "188.73333"}},
-    {&hToDec, "º", {"23", "59", "59", ""}, {"23", "59", "59", "359.99583"}},
-    {&hToDec, "h", {"0", "0", "1", ""}, {"0", "0", "1", "0.00028"}},
+    {degToDec, "", {"0", "0", "8.04113999999998", ""}, {"0", "0", "8.04113999999998", "0.0022337"}},
+    {hToDec, "h", {"1", "30", "0", ""}, {"1", "30", "0", "1.50"}},
+    {hToDec, "º", {"1", "30", "0", ""}, {"1", "30", "0", "22.50"}},
+    {hToDec, "h", {"12", "34", "56", ""}, {"12", "34", "56", "12.58222"}},
+    {hToDec, "º", {"12", "34", "56", ""}, {"12", "34", "56", "188.73333"}},
+    {hToDec, "º", {"23", "59", "59", ""}, {"23", "59", "59", "359.99583"}},
+    {hToDec, "h", {"0", "0", "1", ""}, {"0", "0", "1", "0.00028"}},
     // The last decimal depends on the order of the operations: ((s x 15) / 60) / 60.
-    {&hToDec, "º", {"0", "0", "0.670799999999999", ""}, {"0", "0", "0.670799999999999", "0.00279"}},
+    {hToDec, "º", {"0", "0", "0.670799999999999", ""}, {"0", "0", "0.670799999999999", "0.00279"}},
     // The hours are bounded by a day whatever the unit.
-    {&hToDec, "º", {"24", "0", "0", "9"}, {"0", "0", "0", "0.00"}},
-    {&hToDec, "h", {"23.5", "60", "60", ""}, {"23.5", "0", "0", "23.50"}},
+    {hToDec, "º", {"24", "0", "0", "9"}, {"0", "0", "0", "0.00"}},
+    {hToDec, "h", {"23.5", "60", "60", ""}, {"23.5", "0", "0", "23.50"}},
     // Neither unit: the sexagesimal fields are still corrected, the decimal only masked again.
-    {&hToDec, "H", {"24", "x", "5", "1.5"}, {"0", "0", "5", "1.50"}},
-    {&hToDec, "º ", {"1", "30", "0", "abc"}, {"1", "30", "0", "abc"}},
+    {hToDec, "H", {"24", "x", "5", "1.5"}, {"0", "0", "5", "1.50"}},
+    {hToDec, "º ", {"1", "30", "0", "abc"}, {"1", "30", "0", "abc"}},
     // Decimal to sexagesimal (the steps both rows share are in the next table).
-    {&degToSex, "", {"", "", "", "123.456"}, {"123", "27", "21.60", "123.456"}},
-    {&degToSex, "", {"", "", "", "360"}, {"0", "0", "0.00", "0"}},
-    {&hToSex, "º", {"", "", "", "180"}, {"12", "0", "0.00", "180"}},
-    {&hToSex, "º", {"", "", "", "359.99"}, {"23", "59", "57.60", "359.99"}},
-    {&hToSex, "º", {"", "", "", "90.5"}, {"6", "2", "0.00", "90.5"}},
+    {degToSex, "", {"", "", "", "123.456"}, {"123", "27", "21.60", "123.456"}},
+    {degToSex, "", {"", "", "", "360"}, {"0", "0", "0.00", "0"}},
+    {hToSex, "º", {"", "", "", "180"}, {"12", "0", "0.00", "180"}},
+    {hToSex, "º", {"", "", "", "359.99"}, {"23", "59", "57.60", "359.99"}},
+    {hToSex, "º", {"", "", "", "90.5"}, {"6", "2", "0.00", "90.5"}},
     // The bound of the decimal follows the unit.
-    {&hToSex, "º", {"", "", "", "30"}, {"2", "0", "0.00", "30"}},
-    {&hToSex, "h", {"", "", "", "30"}, {"0", "0", "0.00", "0"}},
-    {&hToSex, "º", {"", "", "", "360"}, {"0", "0", "0.00", "0"}},
-    // Neither unit: the seconds are masked and carried; a text that is not a number stops it.
-    {&hToSex, "H", {"3", "20", "30", "7.5"}, {"3", "20", "30.00", "7.5"}},
-    {&hToSex, "º ", {"3", "59", "59.999999", "abc"}, {"4", "0", "0.00", "abc"}},
-    {&hToSex, "H", {"3", "x", "60", "1"}, {"3", "x", "60.00", "1"}},
-    {&hToSex, "H", {"", "59", "60", "1"}, {"", "59", "60.00", "1"}},
+    {hToSex, "º", {"", "", "", "30"}, {"2", "0", "0.00", "30"}},
+    {hToSex, "h", {"", "", "", "30"}, {"0", "0", "0.00", "0"}},
+    {hToSex, "º", {"", "", "", "360"}, {"0", "0", "0.00", "0"}},
+    // Neither unit: the seconds are masked and carried; a text that is not a number stops it,
+    // and seconds that are not a number are not even masked again.
+    {hToSex, "H", {"3", "20", "30", "7.5"}, {"3", "20", "30.00", "7.5"}},
+    {hToSex, "º ", {"3", "59", "59.999999", "abc"}, {"4", "0", "0.00", "abc"}},
+    {hToSex, "H", {"3", "x", "60", "1"}, {"3", "x", "60.00", "1"}},
+    {hToSex, "H", {"", "59", "60", "1"}, {"", "59", "60.00", "1"}},
+    {hToSex, "H", {"3", "59", "", "x"}, {"3", "59", "", "x"}},
+    {hToSex, "H", {"3", "59", "abc", "x"}, {"3", "59", "abc", "x"}},
 };
 
 // Decimal to sexagesimal, the same in the degree row and in the hour row in hours.
@@ -127,30 +122,20 @@ const std::pair<Fields, Fields> splits[] = {
 TEST_P(AnglesTest, SexagesimalAndDecimal) {
     for (const auto& c : cases)
         run(c);
-    // Seconds that are not a number are not even masked again.
-    for (const char* seconds : {"", "abc"})
-        EXPECT_TRUE(run({&hToSex, "H", {"3", "59", seconds, "x"}, {"3", "59", seconds, "x"}})
-                        .outcome()
-                        .steps.empty());
-}
-
-TEST_P(AnglesTest, BothRowsSplitAndCarryAlike) {
+    // Both rows split alike and write the whole units, then the minutes, then the seconds.
     for (const Conversion* conversion : {&degToSex, &hToSex}) {
+        const auto& f = conversion->fields;
         for (const auto& [before, after] : splits) {
-            auto written = fieldsWritten(run({conversion, "h", before, after}).outcome());
-            const auto& f = conversion->fields;
+            auto written = fieldsWritten(run({*conversion, "h", before, after}).outcome());
             if (written.front() == f[3])
                 written.erase(written.begin());
-            written.resize(3); // whole units, then minutes, then seconds
-            EXPECT_EQ(written, (std::vector<std::string>{f[0], f[1], f[2]}));
+            written.resize(3);
+            EXPECT_EQ(written, (std::vector<std::string>{f[0], f[1], f[2]})) << before[3];
         }
     }
 }
 
-// Unit change.
-
-const UnitChangeRow unitChangeRows[] = {convert::angles::degreeUnitChange,
-                                        convert::angles::hourUnitChange};
+// Unit change. In the table "U" stands for the row's main unit and "V" for the other row's.
 
 struct UnitChange {
     const char *input, *from, *to, *output, *newOutput, *newInput; // new: afterwards
@@ -158,7 +143,6 @@ struct UnitChange {
 
 constexpr const char* fault = nullptr; // stops on a floating-point fault
 
-// In the table "U" stands for the row's main unit and "V" for the other row's.
 const UnitChange unitChanges[] = {
     {"1.5", "U", "Minutos", "", "90.00", "1.50"},
     {"1", "U", "Segundos", "", "3600.00", "1.00"},
@@ -188,36 +172,34 @@ const UnitChange unitChanges[] = {
 };
 
 TEST_P(AnglesTest, BothRowsChangeTheUnitAlike) {
-    for (const auto& row : unitChangeRows) {
+    for (const auto& row : {convert::angles::degreeUnitChange, convert::angles::hourUnitChange}) {
+        const std::string in(row.input), out(row.output);
+        const std::string_view other = row.mainUnit == "Grados" ? "Horas" : "Grados";
+        const auto unit = [&](std::string_view text) {
+            return text == "U" ? row.mainUnit : text == "V" ? other : text;
+        };
         for (const auto& c : unitChanges) {
-            SCOPED_TRACE(std::string(row.mainUnit) + " | " + c.input + " " + c.from + " -> " +
-                         c.to);
-            const std::string_view other = row.mainUnit == "Grados" ? "Horas" : "Grados";
-            const auto unit = [&](std::string_view text) {
-                return text == "U" ? row.mainUnit : text == "V" ? other : text;
-            };
-            Form form = this->form({{row.input, c.input},
+            SCOPED_TRACE(in + ": " + c.input + " " + c.from + " -> " + c.to);
+            Form form = this->form({{in, c.input},
                                     {row.sourceUnit, unit(c.from)},
                                     {row.targetUnit, unit(c.to)},
-                                    {row.output, c.output}});
+                                    {out, c.output}});
             convert::angles::DecADec(form, row);
+            const auto& outcome = form.outcome();
             if (c.newOutput == fault) {
-                testing_support::expectFault(form.outcome());
-                EXPECT_TRUE(fieldsWritten(form.outcome()).empty());
+                testing_support::expectFault(outcome);
+                EXPECT_TRUE(fieldsWritten(outcome).empty());
                 continue;
             }
-            expectTexts(form, {{row.output, c.newOutput}, {row.input, c.newInput}});
-            if (c.input[0] != '-') {
-                EXPECT_TRUE(messagesOf(form.outcome()).empty());
-                continue;
+            expectTexts(form, {{out, c.newOutput}, {in, c.newInput}});
+            // A negative input is warned about before any write; then the output, then the input.
+            const bool negative = c.input[0] == '-';
+            EXPECT_EQ(messagesOf(outcome).size(), negative ? 1u : 0u);
+            if (negative) {
+                EXPECT_EQ(outcome.steps.front(),
+                          convert::Step{numtext::rangeWarning("Solo valores positivos")});
+                EXPECT_EQ(fieldsWritten(outcome), std::vector({in, out, in}));
             }
-            // The warning comes before any write; then the output, then the input.
-            EXPECT_EQ(form.outcome().steps.front(),
-                      convert::Step{numtext::rangeWarning("Solo valores positivos")});
-            EXPECT_EQ(messagesOf(form.outcome()).size(), 1u);
-            EXPECT_EQ(fieldsWritten(form.outcome()),
-                      (std::vector<std::string>{std::string(row.input), std::string(row.output),
-                                                std::string(row.input)}));
         }
     }
 }

@@ -5,6 +5,7 @@
 
 using convert::Form;
 using testing_support::fieldsWritten;
+using namespace convert::distances;
 
 namespace {
 
@@ -13,10 +14,8 @@ struct Converter {
     const char *source, *from, *to, *result; // fields
 };
 
-const Converter S{convert::distances::convertShortDistance, "txtMedidas1", "comMedidas1",
-                  "comMedidas2", "txtMedidas2"};
-const Converter L{convert::distances::convertLongDistance, "txtMedidas3", "comMedidas3",
-                  "comMedidas4", "txtMedidas4"};
+const Converter S{convertShortDistance, "txtMedidas1", "comMedidas1", "comMedidas2", "txtMedidas2"};
+const Converter L{convertLongDistance, "txtMedidas3", "comMedidas3", "comMedidas4", "txtMedidas4"};
 
 constexpr const char *cm = "Centímetros", *in = "Pulgadas", *ft = "Pies", *yd = "Yardas";
 constexpr const char *km = "Kilómetros", *mi = "Millas", *au = "Unidades Astronómicas",

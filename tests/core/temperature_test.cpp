@@ -4,14 +4,10 @@
 
 #include "test_support.h"
 
-#include <map>
-
 using convert::Form;
-using convert::temperature::boilingWarning;
-using convert::temperature::dewWarning;
-using convert::temperature::freezingWarning;
 using testing_support::fieldsWritten;
 using testing_support::messagesOf;
+using namespace convert::temperature;
 
 namespace {
 
@@ -19,15 +15,12 @@ struct Scale {
     const char* field;
     void (*convert)(Form&);
     const char *first, *second; // the targets, in the order they are written
-    const char* warning;
+    std::string lowest;         // named by the warning
 };
 
-const Scale C{"txtCelsius", convert::temperature::fromCelsius, "txtKelvin", "txtFahrenheit",
-              "Solo valores mayores a -273.15º C"};
-const Scale F{"txtFahrenheit", convert::temperature::fromFahrenheit, "txtCelsius", "txtKelvin",
-              "Solo valores mayores a -459.67º F"};
-const Scale K{"txtKelvin", convert::temperature::fromKelvin, "txtCelsius", "txtFahrenheit",
-              "Solo valores mayores a 0º K"};
+const Scale C{"txtCelsius", fromCelsius, "txtKelvin", "txtFahrenheit", "-273.15º C"};
+const Scale F{"txtFahrenheit", fromFahrenheit, "txtCelsius", "txtKelvin", "-459.67º F"};
+const Scale K{"txtKelvin", fromKelvin, "txtCelsius", "txtFahrenheit", "0º K"};
 
 class TemperatureTest : public testing_support::LocaleTest {};
 
@@ -65,39 +58,38 @@ const Case cases[] = {
 
 TEST_P(TemperatureTest, ConvertsFromEachScale) {
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.scale->field) + ": " + c.typed);
-        Form form = this->form({{c.scale->field, c.typed}, // the first text of a field counts
+        const Scale& s = *c.scale;
+        SCOPED_TRACE(std::string(s.field) + ": " + c.typed);
+        // The first text given for a field counts.
+        Form form = this->form({{s.field, c.typed},
                                 {"txtCelsius", "old"},
                                 {"txtFahrenheit", "old"},
                                 {"txtKelvin", "old"}});
-        c.scale->convert(form);
-        const auto expected = [&](const std::string& text) -> std::string_view {
-            if (text == "typed")
-                return c.typed;
-            return text;
-        };
-        expectTexts(form, {{"txtCelsius", expected(c.celsius)},
-                           {"txtFahrenheit", expected(c.fahrenheit)},
-                           {"txtKelvin", expected(c.kelvin)}});
+        s.convert(form);
+        // The source, then the targets, are written up to a fault.
+        const std::map<std::string_view, std::string_view> expected{
+            {"txtCelsius", c.celsius}, {"txtFahrenheit", c.fahrenheit}, {"txtKelvin", c.kelvin}};
+        std::vector<std::string> order;
+        for (const char* field : {s.field, s.first, s.second}) {
+            const std::string_view text = expected.at(field);
+            EXPECT_EQ(form.text(field), loc(text == "typed" ? c.typed : text)) << field;
+            if (text != "old" && text != "typed")
+                order.push_back(field);
+        }
+        EXPECT_EQ(fieldsWritten(form.outcome()), order);
+        const auto warned = numtext::rangeWarning("Solo valores mayores a " + s.lowest);
         const std::vector<numtext::Message> told[] = {
-            {}, {numtext::rangeWarning(c.scale->warning)}, {numtext::floatingPointFault()}};
+            {}, {warned}, {numtext::floatingPointFault()}};
         EXPECT_EQ(messagesOf(form.outcome()), told[c.told]);
         EXPECT_EQ(form.faulted(), c.told == fault);
-        // A warning comes before any write; then the source, then the targets, up to a fault.
-        if (c.told == warning) {
-            EXPECT_EQ(form.outcome().steps.front(), convert::Step{told[warning].front()});
+        if (c.told == warning) { // before any write
+            EXPECT_EQ(form.outcome().steps.front(), convert::Step{warned});
         }
-        std::vector<std::string> order;
-        const std::map<std::string_view, const std::string*> rows{
-            {"txtCelsius", &c.celsius}, {"txtFahrenheit", &c.fahrenheit}, {"txtKelvin", &c.kelvin}};
-        for (const char* field : {c.scale->field, c.scale->first, c.scale->second})
-            if (*rows.at(field) != "old" && *rows.at(field) != "typed")
-                order.push_back(field);
-        EXPECT_EQ(fieldsWritten(form.outcome()), order);
     }
 }
 
-// Dew point.
+// Dew point: the humidity and the temperature typed, then what the dew point and warning labels
+// show ("old": not written).
 
 struct DewPoint {
     int humidity;
@@ -105,57 +97,52 @@ struct DewPoint {
     std::string_view warning;
 };
 
+const std::string largest = "1.7976931348623157E308";
+
 const DewPoint dewPoints[] = {
-    {50, "20", "9.211", dewWarning},
-    {100, "20", "20.000", dewWarning},
-    {80, "-10", "-12.833", freezingWarning},
-    {50, "150", "129.500", boilingWarning},
-    {0, "20", "-110.000", freezingWarning},
-    {60, "25", "16.680", dewWarning},
-    {50, "0.0", "-9.296", freezingWarning},
+    {50, "20", "9.211º C", dewWarning},
+    {100, "20", "20.000º C", dewWarning},
+    {80, "-10", "-12.833º C", freezingWarning},
+    {50, "150", "129.500º C", boilingWarning},
+    {0, "20", "-110.000º C", freezingWarning},
+    {60, "25", "16.680º C", dewWarning},
+    {50, "0.0", "-9.296º C", freezingWarning},
     // The field is read as it stands: not tidied, and not held to absolute zero.
-    {50, "-300", "-286.887", freezingWarning},
+    {50, "-300", "-286.887º C", freezingWarning},
     // The last decimal depends on the order of the operations: (T x 0.1 + q) - 112.
-    {50, "-41.7732636235318", "-47.949", freezingWarning},
+    {50, "-41.7732636235318", "-47.949º C", freezingWarning},
     // The warning follows the dew point as shown, read with the user's decimal separator.
-    {100, "0", "0.000", dewWarning},
-    {100, "100", "100.000", dewWarning},
-    {100, "-0.0004", "0.000", dewWarning},
-    {100, "-0.5", "-0.500", freezingWarning},
-    {100, "100.4", "100.400", boilingWarning},
+    {100, "0", "0.000º C", dewWarning},
+    {100, "100", "100.000º C", dewWarning},
+    {100, "-0.0004", "0.000º C", dewWarning},
+    {100, "-0.5", "-0.500º C", freezingWarning},
+    {100, "100.4", "100.400º C", boilingWarning},
+    // No dew point while the temperature is not a number, or when it leaves the double range.
+    {100, "", "old", "old"},
+    {100, "abc", "old", "old"},
+    {100, largest.c_str(), "old", "old"},
 };
 
 TEST_P(TemperatureTest, ShowsTheHumidityTheDewPointAndItsWarning) {
     for (const auto& c : dewPoints) {
         SCOPED_TRACE(std::to_string(c.humidity) + " % " + c.celsius);
-        // Each warning must be written afresh: start from another one.
-        Form form =
-            this->form({{"txtCelsius", c.celsius},
-                        {"labHumedad", "-"},
-                        {"labRocio", "-"},
-                        {"labAvisoRocio", c.warning == dewWarning ? boilingWarning : dewWarning}});
-        convert::temperature::showHumidity(form, c.humidity);
-        convert::temperature::showDewPoint(form, c.humidity);
+        // Every label starts "old", so each must be written afresh.
+        Form form = this->form({{"txtCelsius", c.celsius},
+                                {"labHumedad", "old"},
+                                {"labRocio", "old"},
+                                {"labAvisoRocio", "old"}});
+        showHumidity(form, c.humidity);
+        showDewPoint(form, c.humidity);
         expectTexts(form, {{"labHumedad", std::to_string(c.humidity) + " %"},
-                           {"labRocio", std::string(c.dewPoint) + "º C"},
+                           {"labRocio", c.dewPoint},
                            {"labAvisoRocio", c.warning}});
-        EXPECT_EQ(fieldsWritten(form.outcome()),
-                  (std::vector<std::string>{"labHumedad", "labRocio", "labAvisoRocio"}));
-    }
-}
-
-// Without a dew point the labels stay as they were: while the temperature is not a number, or
-// when the dew point leaves the double range (at 100 % for the largest temperature).
-TEST_P(TemperatureTest, NoDewPointLeavesTheLabelsAlone) {
-    const std::pair<const char*, bool> temperatures[] = {
-        {"", false}, {"abc", false}, {"1.7976931348623157E308", true}};
-    for (const auto& [celsius, faulted] : temperatures) {
-        Form form =
-            this->form({{"txtCelsius", celsius}, {"labRocio", "-"}, {"labAvisoRocio", "-"}});
-        convert::temperature::showDewPoint(form, 100);
-        EXPECT_TRUE(fieldsWritten(form.outcome()).empty()) << celsius;
-        EXPECT_EQ(form.faulted(), faulted) << celsius;
-        EXPECT_EQ(messagesOf(form.outcome()).size(), faulted ? 1u : 0u) << celsius;
+        std::vector<std::string> written{"labHumedad", "labRocio", "labAvisoRocio"};
+        written.resize(c.warning == "old" ? 1 : 3);
+        EXPECT_EQ(fieldsWritten(form.outcome()), written);
+        // Only the dew point of the largest temperature, at 100 %, faults.
+        const bool faults = c.celsius == largest;
+        EXPECT_EQ(messagesOf(form.outcome()).size(), faults ? 1u : 0u);
+        EXPECT_EQ(form.faulted(), faults);
     }
 }
 

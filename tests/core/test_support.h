@@ -3,15 +3,11 @@
 #pragma once
 
 #include "convert/form.h"
-#include "numtext/numtext.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <string>
-#include <vector>
 
 namespace testing_support {
 
@@ -23,11 +19,8 @@ inline bool sameDouble(double a, double b) {
 struct NamedLocale {
     std::string name;
     numtext::NumberLocale locale;
+    friend void PrintTo(const NamedLocale& param, std::ostream* os) { *os << param.name; }
 };
-
-inline void PrintTo(const NamedLocale& param, std::ostream* os) {
-    *os << param.name;
-}
 
 // The messages a conversion asked for, in order.
 inline std::vector<numtext::Message> messagesOf(const convert::Outcome& outcome) {
@@ -49,32 +42,30 @@ inline std::vector<std::string> fieldsWritten(const convert::Outcome& outcome) {
 }
 
 inline bool wasWritten(const convert::Outcome& outcome, std::string_view field) {
-    const auto fields = fieldsWritten(outcome);
-    return std::find(fields.begin(), fields.end(), field) != fields.end();
+    return std::ranges::count(fieldsWritten(outcome), field) > 0;
 }
 
 // Stopped on a floating-point fault, with its one message.
 inline void expectFault(const convert::Outcome& outcome) {
     EXPECT_TRUE(outcome.fault);
-    EXPECT_EQ(messagesOf(outcome), std::vector<numtext::Message>{numtext::floatingPointFault()});
+    EXPECT_EQ(messagesOf(outcome), std::vector{numtext::floatingPointFault()});
 }
 
 using Texts = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 
-// A test fixture parameterised by the locale; texts given to it are table texts.
+// A test fixture parameterised by the locale; texts given to it are table texts, written with
+// "." as the decimal separator and "," as the thousands separator. Unit names hold neither, so
+// every text of a form can be localized.
 class LocaleTest : public testing::TestWithParam<NamedLocale> {
 protected:
     const numtext::NumberLocale& locale() const { return GetParam().locale; }
-    // A table text as the locale writes it: in the tables "." is the decimal separator and ","
-    // the thousands separator.
     std::string loc(std::string_view text) const {
         std::string out;
         for (char c : text)
             out += c == '.' ? locale().decimal : c == ',' ? locale().group : std::string(1, c);
         return out;
     }
-    // Unit names hold neither "." nor ",", so every text of a form can be localized. The first
-    // text given for a field counts.
+    // The first text given for a field counts.
     convert::Form form(Texts texts) const {
         std::map<std::string, std::string, std::less<>> local;
         for (const auto& [field, text] : texts)
