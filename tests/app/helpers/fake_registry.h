@@ -1,5 +1,5 @@
 // A registry held in memory: keys below HKEY_LOCAL_MACHINE, readable but never writable, as a
-// standard user sees them. It records the keys asked for and knows which are still open.
+// standard user sees them. It knows which keys are still open.
 #pragma once
 
 #include "platform/registry.h"
@@ -22,8 +22,7 @@ public:
             return platform::statusNotFound;
         if (access & platform::keyWriteRights)
             return platform::statusAccessDenied;
-        key = next_++;
-        open[key] = path;
+        open[key = next_++] = path;
         return platform::statusSuccess;
     }
 
@@ -35,13 +34,11 @@ public:
         if (value == values.end())
             return platform::statusNotFound;
         const auto& [valueType, bytes] = value->second;
-        const auto needed = std::uint32_t(bytes.size());
-        if (needed > size) {
-            size = needed;
+        const bool fits = std::uint32_t(bytes.size()) <= size;
+        size = std::uint32_t(bytes.size());
+        if (!fits)
             return platform::statusMoreData;
-        }
-        std::memcpy(buffer, bytes.constData(), needed);
-        size = needed;
+        std::memcpy(buffer, bytes.constData(), size);
         type = valueType;
         return platform::statusSuccess;
     }
