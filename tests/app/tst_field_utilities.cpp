@@ -6,8 +6,6 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QSlider>
 
 using apptest::focusOn;
@@ -17,8 +15,9 @@ class FieldUtilities : public QObject {
     Q_OBJECT
 
 private slots:
-    // Focus on a field makes its row's button the one Enter (either key) presses; the results
-    // of the unit change keep the one chosen before (here Limpiar).
+    // Focus on a field, as Tab gives it, selects all the field holds, so typing replaces it, and
+    // makes its row's button the one Enter (either key) presses; the results of the unit change
+    // keep the one chosen before (here Limpiar).
     void enterRouting_data() {
         QTest::addColumn<QString>("button");
         const QStringList buttons = apptest::names(
@@ -33,11 +32,13 @@ private slots:
     void enterRouting() {
         QFETCH(QString, button);
         apptest::Window window;
-        window->setDefaultButton(window->cmdLimpiar);
+        window.setDefaultButton(window.cmdLimpiar);
         auto* expected = window.get<QPushButton>(button);
         auto* field = window.get(QTest::currentDataTag());
+        field->setText("12");
         focusOn(field);
-        QCOMPARE(window->defaultButton(), expected);
+        QCOMPARE(field->selectedText(), QStringLiteral("12"));
+        QCOMPARE(window.defaultButton(), expected);
         QVERIFY(expected->isDefault());
         QSignalSpy clicks(expected, &QPushButton::clicked);
         QTest::keyClick(field, Qt::Key_Return);
@@ -49,69 +50,65 @@ private slots:
     // in the result of a distance, or in a unit list, converts again from the source.
     void enterInAResultField() {
         apptest::Window window;
-        typeAndEnter(window->txtHoras4, "7");
-        QCOMPARE(window->defaultButton(), nullptr);
+        typeAndEnter(window.txtHoras4, "7");
+        QCOMPARE(window.defaultButton(), nullptr);
         QCOMPARE(window.texts({"txtHoras3", "txtHoras4"}), QStringList({"", "7"}));
 
-        typeAndEnter(window->txtGrados3, "1.5", window->txtGrados4);
+        typeAndEnter(window.txtGrados3, "1.5", window.txtGrados4);
         QCOMPARE(window.texts({"txtGrados3", "txtGrados4"}), QStringList({"1.50", "90.00"}));
 
-        typeAndEnter(window->txtMedidas1, "1", window->txtMedidas2);
+        typeAndEnter(window.txtMedidas1, "1", window.txtMedidas2);
         QCOMPARE(window.texts({"txtMedidas1", "txtMedidas2"}), QStringList({"1.00", "0.3937"}));
-        window->txtMedidas1->setText("2");
-        focusOn(window->comMedidas2);
-        QTest::keyClick(window->comMedidas2, Qt::Key_Return);
-        QCOMPARE(window->txtMedidas2->text(), QStringLiteral("0.7874"));
+        window.txtMedidas1->setText("2");
+        focusOn(window.comMedidas2);
+        QTest::keyClick(window.comMedidas2, Qt::Key_Return);
+        QCOMPARE(window.txtMedidas2->text(), QStringLiteral("0.7874"));
     }
 
     void enterOnAPushButtonPressesThatButton() {
         apptest::Window window;
-        focusOn(window->txtGrados1);
-        QTest::keyClicks(window->txtGrados1, "12");
-        QSignalSpy conversions(window->cmdGradosSexADec, &QPushButton::clicked);
-        focusOn(window->cmdLimpiar);
-        QTest::keyClick(window->cmdLimpiar, Qt::Key_Return);
+        focusOn(window.txtGrados1);
+        QTest::keyClicks(window.txtGrados1, "12");
+        QSignalSpy conversions(window.cmdGradosSexADec, &QPushButton::clicked);
+        focusOn(window.cmdLimpiar);
+        QTest::keyClick(window.cmdLimpiar, Qt::Key_Return);
         QCOMPARE(conversions.count(), 0);
-        QCOMPARE(window->txtGrados1->text(), QString());
+        QCOMPARE(window.txtGrados1->text(), QString());
     }
 
-    // Tab or a click into a field selects all it holds, so typing replaces it.
-    void focusSelectsTheWholeText() {
+    // A click into a field selects all it holds too, though the press places the caret after
+    // the focus arrives.
+    void aClickSelectsTheWholeText() {
         apptest::Window window;
-        window->txtMinutos1->setText("12");
-        focusOn(window->txtGrados1);
-        QTest::keyClick(window->txtGrados1, Qt::Key_Tab);
-        QCOMPARE(window->txtMinutos1->selectedText(), QStringLiteral("12"));
-
-        window->txtHoras2->setText("12.5");
-        QTest::mouseClick(window->txtHoras2, Qt::LeftButton, {}, QPoint(4, 8));
-        QTRY_COMPARE(window->txtHoras2->selectedText(), QStringLiteral("12.5"));
-        QCOMPARE(window->defaultButton(), window->cmdHorasDecASex);
+        window.txtHoras2->setText("12.5");
+        QTest::mouseClick(window.txtHoras2, Qt::LeftButton, {}, QPoint(4, 8));
+        QTRY_COMPARE(window.txtHoras2->selectedText(), QStringLiteral("12.5"));
+        QCOMPARE(window.defaultButton(), window.cmdHorasDecASex);
     }
 
     // Copy and paste give the field the focus and select it; paste does not judge the text.
     void copyAndPaste() {
         apptest::Window window;
         QClipboard* clipboard = QApplication::clipboard();
-        window->txtGrados2->setText("12.5");
-        window->cmdCopiar1->click();
+        window.txtGrados2->setText("12.5");
+        window.cmdCopiar1->click();
         QCOMPARE(clipboard->text(), QStringLiteral("12.5"));
-        window->cmdPegar2->click();
-        QCOMPARE(window->txtHoras2->selectedText(), QStringLiteral("12.5"));
-        QCOMPARE(window->defaultButton(), window->cmdHorasDecASex);
+        window.cmdPegar2->click();
+        QCOMPARE(window.txtHoras2->selectedText(), QStringLiteral("12.5"));
+        QCOMPARE(window.defaultButton(), window.cmdHorasDecASex);
 
         clipboard->setText("abc");
-        window->cmdPegar3->click();
-        QCOMPARE(window->txtMedidas3->text(), QStringLiteral("abc"));
-        window->cmsCopiar3->click(); // the empty txtMedidas4
-        window->cmdPegar3->click();
-        QCOMPARE(window->txtMedidas3->text(), QString());
+        window.cmdPegar3->click();
+        QCOMPARE(window.txtMedidas3->text(), QStringLiteral("abc"));
+        window.cmsCopiar3->click(); // the empty txtMedidas4
+        window.cmdPegar3->click();
+        QCOMPARE(window.txtMedidas3->text(), QString());
 
         QImage picture(16, 16, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        clipboard->setImage(picture);
-        window->cmdPegar1->click();
-        QCOMPARE(window->txtGrados2->text(), QString());
+        clipboard->setImage(picture); // and no text
+        window.cmdPegar1->click();
+        QCOMPARE(window.txtGrados2->text(), QString());
         QVERIFY(window.messages.isEmpty());
     }
 
@@ -119,10 +116,10 @@ private slots:
         apptest::Window window;
         for (const QString& name : apptest::textFields)
             window.get(name)->setText("9");
-        focusOn(window->sldHumedad);
-        QTest::keyClick(window->sldHumedad, Qt::Key_PageUp);
-        window->labHumedad->clear();
-        window->cmdLimpiar->click();
+        focusOn(window.sldHumedad);
+        QTest::keyClick(window.sldHumedad, Qt::Key_PageUp);
+        window.labHumedad->clear();
+        window.cmdLimpiar->click();
         for (const QString& name : apptest::textFields)
             QVERIFY2(window.get(name)->text().isEmpty(), qPrintable(name));
         QCOMPARE(window.texts({"labHumedad", "labRocio", "labAvisoRocio"}),
@@ -132,16 +129,16 @@ private slots:
     void pageMenusAndExit() {
         apptest::Window window;
         const std::pair<QAction*, int> menus[] = {
-            {window->mnuDistancias, 1}, {window->mnuTemperatura, 2}, {window->mnuHoras, 0}};
+            {window.mnuDistancias, 1}, {window.mnuTemperatura, 2}, {window.mnuHoras, 0}};
         for (const auto& [menu, page] : menus) {
             menu->trigger();
-            QCOMPARE(window->tabFichas->currentIndex(), page);
+            QCOMPARE(window.tabFichas->currentIndex(), page);
         }
-        window->mnuSalir->trigger();
-        QVERIFY(!window->isVisible());
-        window->show();
-        window->cmdSalir->click();
-        QVERIFY(!window->isVisible());
+        window.mnuSalir->trigger();
+        QVERIFY(!window.isVisible());
+        window.show();
+        window.cmdSalir->click();
+        QVERIFY(!window.isVisible());
     }
 };
 
