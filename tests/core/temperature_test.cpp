@@ -15,7 +15,7 @@ struct Scale {
     const char* field;
     void (*convert)(Form&);
     const char *first, *second; // the targets, in the order they are written
-    std::string lowest;         // named by the warning
+    std::string limit;          // as the warning names it
 };
 
 const Scale C{"txtCelsius", fromCelsius, "txtKelvin", "txtFahrenheit", "-273.15º C"};
@@ -77,7 +77,7 @@ TEST_P(TemperatureTest, ConvertsFromEachScale) {
                 order.push_back(field);
         }
         EXPECT_EQ(fieldsWritten(form.outcome()), order);
-        const auto warned = numtext::rangeWarning("Solo valores mayores a " + s.lowest);
+        const auto warned = numtext::rangeWarning("Solo valores mayores a " + s.limit);
         const std::vector<numtext::Message> told[] = {
             {}, {warned}, {numtext::floatingPointFault()}};
         EXPECT_EQ(messagesOf(form.outcome()), told[c.told]);
