@@ -1,12 +1,12 @@
 #include "about/frmabout.h"
 
 #include "about/version.h"
-#include "app/twips.h"
+#include "platform/messagebox.h"
+#include "platform/twips.h"
 
 #include <QColor>
 #include <QFont>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -95,7 +95,9 @@ QWidget* line(QWidget* parent, int index, int x1, int x2, int y, const QColor& c
 frmAbout::frmAbout(about::SysInfoServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)) {
     if (!services_.showMessage)
-        services_.showMessage = [this](const numtext::Message& message) { showMessage(message); };
+        services_.showMessage = [this](const numtext::Message& message) {
+            platform::showMessageBox(this, message);
+        };
     buildWindow();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -183,12 +185,4 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::StartSysInfo() {
     about::StartSysInfo(services_);
-}
-
-void frmAbout::showMessage(const numtext::Message& message) {
-    const auto icon = message.style == numtext::MessageStyle::Warning ? QMessageBox::Warning
-                                                                      : QMessageBox::NoIcon;
-    QMessageBox box(icon, QString::fromStdString(message.title),
-                    QString::fromStdString(message.text), QMessageBox::Ok, this);
-    box.exec();
 }

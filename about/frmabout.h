@@ -31,7 +31,6 @@ public slots:
 
 private:
     void buildWindow();
-    void showMessage(const numtext::Message& message);
 
     about::SysInfoServices services_;
 

@@ -1,6 +1,7 @@
 #include "app/frmprincipal.h"
 
 #include "app/qtlocale.h"
+#include "platform/messagebox.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
@@ -35,11 +35,7 @@ void frmPrincipal::showMessage(const numtext::Message& message) {
         messageSink_(message);
         return;
     }
-    const auto icon = message.style == numtext::MessageStyle::Warning ? QMessageBox::Warning
-                                                                      : QMessageBox::NoIcon;
-    QMessageBox box(icon, QString::fromStdString(message.title),
-                    QString::fromStdString(message.text), QMessageBox::Ok, this);
-    box.exec();
+    platform::showMessageBox(this, message);
 }
 
 void frmPrincipal::setDefaultButton(QPushButton* button) {

@@ -7,7 +7,7 @@
 #include "app/frmprincipal.h"
 
 #include "app/icons.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "platform/numlock.h"
 
 #include <QAction>

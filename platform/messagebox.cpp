@@ -1,0 +1,15 @@
+#include "platform/messagebox.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+void showMessageBox(QWidget* parent, const numtext::Message& message) {
+    const auto icon = message.style == numtext::MessageStyle::Warning ? QMessageBox::Warning
+                                                                      : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(message.title),
+                    QString::fromStdString(message.text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace platform

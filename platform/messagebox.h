@@ -1,0 +1,13 @@
+// The message box of the running program: a modal QMessageBox with one OK button, the warning
+// icon for the warning style and none otherwise.
+#pragma once
+
+#include "numtext/numtext.h"
+
+class QWidget;
+
+namespace platform {
+
+void showMessageBox(QWidget* parent, const numtext::Message& message);
+
+} // namespace platform
