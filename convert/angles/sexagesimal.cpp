@@ -1,6 +1,6 @@
 #include "convert/angles/sexagesimal.h"
 
-#include <cmath>
+#include <optional>
 
 namespace convert::angles {
 
@@ -34,25 +34,24 @@ void carrySeconds(Form& form, const SexagesimalFields& fields) {
     const auto minutes = form.number(fields.minutes);
     if (!minutes)
         return;
-    const auto& locale = form.locale();
     double newMinutes = *minutes + 1;
+    std::optional<double> newWhole;
     if (newMinutes >= 60) {
         // 60 minutes are a whole unit more, never a field showing 60.
         const auto whole = form.number(fields.whole);
         if (!whole)
             return;
         // A whole value at the top of the double range cannot take one more.
-        const auto carried = form.checked(*whole + 1);
-        if (!carried)
+        newWhole = form.checked(*whole + 1);
+        if (!newWhole)
             return;
         newMinutes -= 60;
-        form.write(fields.seconds, numtext::applyMask(0.0, secondsMask, locale));
-        form.write(fields.minutes, numtext::generalNumberText(newMinutes, locale));
-        form.write(fields.whole, numtext::generalNumberText(*carried, locale));
-        return;
     }
+    const auto& locale = form.locale();
     form.write(fields.seconds, numtext::applyMask(0.0, secondsMask, locale));
     form.write(fields.minutes, numtext::generalNumberText(newMinutes, locale));
+    if (newWhole)
+        form.write(fields.whole, numtext::generalNumberText(*newWhole, locale));
 }
 
 } // namespace convert::angles

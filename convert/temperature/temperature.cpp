@@ -1,6 +1,5 @@
 #include "convert/temperature/temperature.h"
 
-#include <limits>
 #include <string_view>
 
 namespace convert::temperature {
@@ -65,12 +64,9 @@ void convertFrom(Form& form, const Scale& scale) {
 
     // The targets are computed from the value the tidied source shows, not from what was typed.
     form.remask(scale.source, temperatureMask);
-    // The mask keeps 15 significant digits, which can carry a value at the very top of the
-    // double range beyond it; such a text no longer reads as a number and stops the conversion.
-    const auto shown =
-        form.checked(form.number(scale.source).value_or(std::numeric_limits<double>::infinity()));
-    if (!shown)
-        return;
+    if (form.faulted())
+        return; // the mask carried a value at the very top of the double range beyond it
+    const auto shown = form.number(scale.source);
 
     const auto first = form.checked(scale.first(*shown));
     if (!first)
