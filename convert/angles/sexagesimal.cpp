@@ -41,12 +41,15 @@ void carrySeconds(Form& form, const SexagesimalFields& fields) {
         const auto whole = form.number(fields.whole);
         if (!whole)
             return;
-        // A whole value at the top of the double range cannot take one more.
         newWhole = form.checked(*whole + 1);
         if (!newWhole)
             return;
         newMinutes -= 60;
     }
+    // Every value the carry writes must read back: one at the edge of the double range (whole
+    // units or minutes the user typed) is the floating-point fault, and nothing is written.
+    if (!form.checked(newMinutes))
+        return;
     const auto& locale = form.locale();
     form.write(fields.seconds, numtext::applyMask(0.0, secondsMask, locale));
     form.write(fields.minutes, numtext::generalNumberText(newMinutes, locale));

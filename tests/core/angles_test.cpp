@@ -135,6 +135,32 @@ TEST_P(AnglesTest, SexagesimalAndDecimal) {
     }
 }
 
+// With neither unit the carry works on what the user typed, which may sit at the edge of the
+// double range: one more minute (or whole unit) that no longer reads back is the fault. The mask
+// has already written the seconds; the carry writes nothing.
+TEST_P(AnglesTest, TheCarryFaultsAtTheEdgeOfTheRange) {
+    const Fields rows[] = {
+        {"3", "-1.7976931348623157e308", "60", "1"}, // the minutes, at the bottom
+        {"3", "1.7976931348623157e308", "60", "1"},  // the minutes less 60, at the top
+        {"1.7976931348623157e308", "59", "60", "1"}, // the whole units plus one
+    };
+    for (const auto& before : rows) {
+        SCOPED_TRACE(testing::PrintToString(before));
+        Form form = this->form({{"comGrados3", "H"},
+                                {hourFields[0], before[0]},
+                                {hourFields[1], before[1]},
+                                {hourFields[2], before[2]},
+                                {hourFields[3], before[3]}});
+        convert::angles::HorasDecASex(form);
+        testing_support::expectFault(form.outcome());
+        EXPECT_EQ(fieldsWritten(form.outcome()), std::vector<std::string>{hourFields[2]});
+        expectTexts(form, {{hourFields[0], before[0]},
+                           {hourFields[1], before[1]},
+                           {hourFields[2], "60.00"},
+                           {hourFields[3], before[3]}});
+    }
+}
+
 // Unit change. In the table "U" stands for the row's main unit and "V" for the other row's.
 
 struct UnitChange {
