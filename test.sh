@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up on a fresh Debian 12 machine and runs the whole test suite headless: the
 # program's build, the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # a short seeded run of the fuzz targets, all reported by one ctest run. A second run only

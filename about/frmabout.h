@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: title, version, a short description and the maker's lines, with a button that
 // starts the system's information tool.
 //

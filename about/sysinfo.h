@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and starting the system's information tool, as the About window's button does.
 //
 // Everything the search touches comes in through SysInfoServices, so tests can give it a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: three pages of conversions, the menu bar and the status bar.
 //
 // Every control carries its own name as objectName; other tools find widgets by these names.

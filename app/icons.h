@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own pictures, drawn in code at whatever size is asked, so that they stay crisp at
 // every scale; 16 and 32 px are the sizes the windows were designed for.
 #pragma once

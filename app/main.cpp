@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmprincipal.h"
 #include "app/icons.h"
 #include "app/qttranslations.h"

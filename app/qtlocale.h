@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bridge from Qt's view of the user's regional settings to the core's.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts that Qt itself draws (the buttons of message boxes, the context menu of text fields)
 // in the user's language. The program's own texts are Spanish and never go through a translator.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, their places and start-up state.
 //
 // Geometry comes from twips tables (see twips.h). Controls on a page are given relative to the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of each pure conversion, as a handler runs it (the form built from the field texts, the
 // conversion, its outcome), and of the number-text functions they are made of.
 #include "convert/angles/decadec.h"

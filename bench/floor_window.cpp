@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for the start-up benchmark: the least a Qt 6 Widgets window of the
 // program's kind needs (a menu bar with a menu, a tab widget with three pages, a status bar).
 #include <QApplication>

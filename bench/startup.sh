@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Tarabel against the toolkit's floor (a minimal Qt window of the same kind), taking
 # turns, on a fresh Xvfb server: median time until the window is mapped and median peak memory.
 #   bench/startup.sh [runs] [settle ms]      (defaults: 21 runs, 500 ms)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of X11 programs, measured from outside: the time from exec until the server maps the
 // program's first top-level window (MapNotify on the root window), and the program's peak
 // resident memory (its rusage once it has run `settle` milliseconds more and been stopped).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls a conversion works on, as plain texts, and what the conversion does to them.
 //
 // A conversion reads the texts of its row, corrects them in place, writes results and may ask

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the three pages from the real program under Xvfb, at 1x, with
 # a few values typed in from the keyboard. Needs xvfb, xdotool and imagemagick.
 #   docs/screenshots.sh [build folder]      (default: build)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pure conversion (FUZZ_CONVERSION) on any field texts. Whatever the texts, it finishes
 // without an exception, leaves in each field a number of the locale or the text it already had,
 // writes the read-outs in their own forms, asks only for range warnings, and stops on a

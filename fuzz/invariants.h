@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every fuzz target checks, whatever the input: a broken promise aborts with a message,
 // which libFuzzer reports as a crash together with the input that caused it.
 #pragma once

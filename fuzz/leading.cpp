@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading of a leading number on any text: it never fails and never gives infinity or NaN,
 // and on a text that is one whole full-stop number it reads what the number test reads.
 #include "invariants.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number test, the text-to-number conversion, the general number text and the masks on any
 // text: the test and the conversion agree, every number is finite, and what is written for it
 // reads back to the same text.

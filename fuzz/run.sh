@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target: `fuzz/run.sh 60` gives each one 60 seconds; `fuzz/run.sh --smoke` runs
 # each on the inputs of fuzz/regressions/ and then a short fixed number of inputs with a fixed
 # seed (what the test suite does).

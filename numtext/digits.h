@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Private helpers of the number-text library: decimal digit strings to and from doubles.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing numbers: the general number text and the display masks.
 #include "numtext/digits.h"
 #include "numtext/numtext.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small pieces of number text: integer text, whole part and the messages.
 #include "numtext/numtext.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text: how every value of the program travels between text and double.
 //
 // All texts are UTF-8. Nothing here reads global state: the user's separators come in as a

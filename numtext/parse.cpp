@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers: the number test, the text-to-number conversion and the locale-independent
 // reading of a leading number.
 #include "numtext/digits.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that every file lands where the desktop
 # looks for it; then lets appstreamcli check the installed tree as a whole (metainfo, desktop
 # entry and icon found from one another).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon, drawn by the same code as the window icon, as the PNG files of the
 // hicolor icon theme: render_icon <folder> <size>... gives <folder>/<size>.png for each size.
 #include "app/icons.h"

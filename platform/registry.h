@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only access to the system registry, in the shape of the Windows calls: open a key, query
 // one value into a caller's buffer, close the key.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Systems without a registry: a stand-in that knows one key, the place of the system-information
 // tool, and answers its "PATH" value with the first such tool found on the search path.
 #ifndef _WIN32

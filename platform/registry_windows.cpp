@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows registry, read through the wide-character functions. Names go in as UTF-16 and
 // string values come back as UTF-8, so no text passes through the ANSI code page.
 #ifdef _WIN32

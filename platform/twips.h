@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry is laid out in twips (1/1440 inch), 15 twips to a pixel at 96 dots per inch.
 // Qt scales logical pixels for high-DPI screens, so one fixed ratio is enough here.
 #pragma once

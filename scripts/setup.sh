@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs (Debian 12) and configures and builds the program and its tests.
 # Sourced by run.sh and test.sh; a second run only rebuilds what changed.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decimal amount re-expressed in another unit of its family: degrees, minutes and seconds of
 // arc, or hours, minutes and seconds of time.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times between hours, minutes and seconds and one decimal value, in hours or in degrees at
 // 15 degrees to the hour.
 #pragma once

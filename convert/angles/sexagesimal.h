@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steps shared by the degree and hour rows: input correction, sexagesimal split and the
 // carry of seconds that the mask rounded up to 60.
 #pragma once

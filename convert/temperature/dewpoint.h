@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dew point of air from its temperature (txtCelsius) and relative humidity (the slider).
 #pragma once
 

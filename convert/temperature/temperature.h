@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temperatures among the Celsius, Fahrenheit and Kelvin scales.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: opened modally from the main window, loaded afresh each time and closed with
 // Escape; with the tool nowhere to be found, its button tells the user in a real box.
 #include "about/frmabout.h"

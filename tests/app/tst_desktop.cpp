@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a desktop: Qt's own texts in the user's language, what a screen reader says,
 // the keyboard, and the window at the scale the environment gives (the suite runs it at 1x, 1.5x
 // and 2x with QT_SCALE_FACTOR): every text fits its control, nothing overlaps, pictures get

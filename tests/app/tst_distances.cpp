@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The distances page through its real widgets: Enter in a field of each converter runs that one.
 #include "helpers/window_test.h"
 

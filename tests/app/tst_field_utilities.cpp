@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services around the conversions on the real window: select-on-focus and the button Enter
 // presses, copy and paste through the clipboard, Limpiar, the page menus and exit.
 #include "helpers/window_test.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first page through its real widgets: each conversion of the degree and hour rows and of the
 // two unit changes, and the range warning shown before any field changes.
 #include "helpers/window_test.h"

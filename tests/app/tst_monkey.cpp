@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey on the real window: twenty thousand random events with a fixed seed, under both
 // separators, and after each one the window is checked for what must never show: a text that a
 // conversion wrote and that is not a number, a read-out that disagrees with the slider, a box

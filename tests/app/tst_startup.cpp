@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: its named controls, opening texts, lists, menus and focus ring.
 #include "helpers/window_test.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and starting the system-information tool: the search through both registry keys
 // against a registry held in memory, and the system services underneath.
 #include "about/sysinfo.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temperatures page through its real widgets: each scale converts and refreshes the dew
 // point, its range warning goes through the window's message seam, and the humidity slider moved
 // with the keyboard rewrites the three read-out labels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degrees and hours between sexagesimal and decimal, and the unit change of a decimal amount.
 // The split into whole units, minutes and seconds with the carry of the seconds, and the unit
 // change, each run one table on both rows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating-point fault rule every conversion shares: the step that faults writes nothing,
 // the user is told once, and nothing is written after it.
 #include "convert/form.h"

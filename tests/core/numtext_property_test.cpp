@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of the number text over a few hundred thousand values and texts, fixed seeds: what
 // is written for any double reads back as a number of the locale, masks keep their decimals,
 // and the number test agrees with an independent reading of the same grammar.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text beyond the reference vectors: the decided points under both locales, separators of
 // other lengths, the locale-independent reading and the small pieces.
 #include "test_support.h"

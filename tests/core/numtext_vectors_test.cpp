@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every row of the reference vectors: en.tsv under the full-stop locale, es.tsv under the
 // comma one. Columns: kind, mask, input, expected, value. Kinds: G general number text and F
 // display mask of a value (written in C syntax), S display mask of a text, N number test ("yes"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temperature conversions from each scale, and the humidity and dew-point read-out.
 #include "convert/temperature/dewpoint.h"
 #include "convert/temperature/temperature.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the core tests: every table is written once with full-stop texts and run
 // under a full-stop and a comma locale.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A registry held in memory: keys below HKEY_LOCAL_MACHINE, readable but never writable, as a
 // standard user sees them. It knows which keys are still open.
 #pragma once

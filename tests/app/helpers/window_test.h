@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: the main window shown and active with its messages recorded, the
 // ways a user reaches and fills a field, and a look inside a modal window while it runs.
 #pragma once
