@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
@@ -37,7 +38,17 @@ void frmPrincipal::showMessage(const numtext::Message& message) {
         messageSink_(message);
         return;
     }
-    platform::showMessageBox(this, message);
+    runModal([&] { platform::showMessageBox(this, message); });
+}
+
+void frmPrincipal::runModal(const std::function<void()>& modal) {
+    const QPointer<QWidget> control = lastControl_;
+    modal();
+    // Back to the control the user was on. Left to itself, the window gives the focus back to
+    // whatever last had it, which after a choice in the menu bar is the menu bar: hidden, and
+    // the next key typed is lost. The reason says the focus only comes back.
+    if (control && control->isVisible())
+        control->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmPrincipal::setDefaultButton(QPushButton* button) {
@@ -116,10 +127,19 @@ bool frmPrincipal::eventFilter(QObject* watched, QEvent* event) {
         const auto it = focusHandlers_.find(field);
         if (it == focusHandlers_.end())
             break;
+        // Focus that only comes back, after the field's own context menu, the menu bar or another
+        // window, is not the user entering the field: the selection and the caret stay where the
+        // user left them.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+            reason == Qt::MenuBarFocusReason) {
+            left_.restore(field);
+            break;
+        }
         (this->*(it->second))();
         // A mouse click places the caret after the focus arrives; select again once the press
         // has been handled, so the click does not undo the selection.
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+        if (reason == Qt::MouseFocusReason) {
             QTimer::singleShot(0, field, [field = QPointer<QLineEdit>(field)] {
                 if (field && field->hasFocus())
                     field->selectAll();
@@ -127,10 +147,31 @@ bool frmPrincipal::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
+    case QEvent::FocusOut:
+        // Qt drops a field's selection when the focus goes to the menu bar; remember it.
+        if (auto* field = qobject_cast<QLineEdit*>(watched); field && focusHandlers_.count(field))
+            left_ = LeftSelection(field);
+        break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmPrincipal::LeftSelection::LeftSelection(QLineEdit* f)
+    : field(f), text(f->text()), start(f->selectionStart()), length(f->selectionLength()),
+      cursor(f->cursorPosition()) {}
+
+void frmPrincipal::LeftSelection::restore(QLineEdit* f) const {
+    // Only onto the text it was made in: a field written meanwhile keeps what the write left.
+    if (f != field || f->text() != text)
+        return;
+    if (length == 0)
+        f->setCursorPosition(cursor);
+    else if (cursor == start) // selected backwards: the caret stays at the start
+        f->setSelection(start + length, -length);
+    else
+        f->setSelection(start, length);
 }
 
 void frmPrincipal::selectOnFocus(QLineEdit* field, QPushButton* button) {
@@ -221,6 +262,11 @@ void frmPrincipal::connectHandlers() {
     };
     for (const auto& entry : focusHandlers_)
         entry.first->installEventFilter(this);
+    // The control of this window the user is on, the menu bar aside.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this && !qobject_cast<QMenuBar*>(now))
+            lastControl_ = now;
+    });
     for (auto* list : findChildren<QComboBox*>())
         list->installEventFilter(this);
     // Enter on the tab strip or the slider presses the default button as well.

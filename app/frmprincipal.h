@@ -11,6 +11,8 @@
 #include "numtext/numtext.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QString>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -125,6 +127,8 @@ private:
     // Select-on-focus: make `button` the default (unless null) and select the whole text.
     void selectOnFocus(QLineEdit* field, QPushButton* button);
     void giveFocus(QLineEdit* field);
+    // Runs a modal window or box, then gives the focus back to the control the user was on.
+    void runModal(const std::function<void()>& modal);
     void copyField(QLineEdit* field);
     void pasteField(QLineEdit* field);
 
@@ -132,6 +136,17 @@ private:
     MessageSink messageSink_;
     QPushButton* defaultButton_ = nullptr;
     std::map<QLineEdit*, void (frmPrincipal::*)()> focusHandlers_;
+    QPointer<QWidget> lastControl_;
+    // The selection and caret of the field the focus last left, given back when the focus only
+    // comes back to it.
+    struct LeftSelection {
+        LeftSelection() = default;
+        explicit LeftSelection(QLineEdit* field);
+        void restore(QLineEdit* field) const;
+        QPointer<QLineEdit> field;
+        QString text;
+        int start = -1, length = 0, cursor = 0;
+    } left_;
 
 public:
     // Controls, named as their objectName.

@@ -8,5 +8,5 @@
 void frmPrincipal::mnuAcercaDe_Click() {
     auto* aboutWindow = new frmAbout(about::systemServices(numberLocale()), this);
     aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
-    aboutWindow->exec();
+    runModal([aboutWindow] { aboutWindow->exec(); });
 }

@@ -9,8 +9,9 @@
 #include "app/frmprincipal.h"
 
 #include "app/icons.h"
-#include "platform/twips.h"
+#include "app/page_tabs.h"
 #include "platform/numlock.h"
+#include "platform/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -93,6 +95,8 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, const
 QLineEdit* textField(QWidget* page, const char* name, const QRect& where) {
     auto* field = place(new QLineEdit(page), name, where);
     field->setFont(verdana(9));
+    // A field holds whatever is pasted or typed into it, whole: no cut at Qt's 32,767 characters.
+    field->setMaxLength(std::numeric_limits<int>::max());
     return field;
 }
 
@@ -422,7 +426,7 @@ void frmPrincipal::buildWindow() {
     setCentralWidget(client);
 
     tabFichas =
-        place(new QTabWidget(client), "tabFichas", twips::rect(120, 120, tabWidthTwips, 3255));
+        place(new PageTabs(client), "tabFichas", twips::rect(120, 120, tabWidthTwips, 3255));
     tabFichas->tabBar()->setFont(verdana(8.25));
     const QString captions[] = {QStringLiteral("&Horas y Grados"), QStringLiteral("&Distancias"),
                                 QStringLiteral("&Temperaturas")};

@@ -1,0 +1,220 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Focus and selection stay as the user left them: a change of page runs no focus handler and
+// keeps the button Enter presses; focus that only comes back (after a context menu, the About
+// window, a message box) keeps the selection; a paste arrives whole however long.
+#include "helpers/window_test.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+
+using apptest::focusOn;
+
+namespace {
+
+// The ways a user changes page: "tab" clicks its tab, "key" presses Alt with its letter, "menu"
+// chooses its item of the Opciones menu.
+void changePage(frmPrincipal& window, int page, const QString& way) {
+    QTabBar* strip = window.tabFichas->tabBar();
+    if (way == "tab") {
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(page).center());
+    } else if (way == "key") {
+        const Qt::Key letters[] = {Qt::Key_H, Qt::Key_D, Qt::Key_T};
+        QTest::keyClick(QApplication::focusWidget(), letters[page], Qt::AltModifier);
+    } else {
+        QAction* const menus[] = {window.mnuHoras, window.mnuDistancias, window.mnuTemperatura};
+        menus[page]->trigger();
+    }
+    QCOMPARE(window.tabFichas->currentIndex(), page);
+}
+
+// Opens the field's real context menu and clicks its item for `key` (Copy, Paste), found by the
+// shortcut that the item shows after its caption.
+void contextMenuItem(QLineEdit* field, QKeySequence::StandardKey key) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
+                            field->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(field, &event);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* menu = static_cast<QMenu*>(QApplication::activePopupWidget());
+    const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+    QAction* item = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().endsWith(QLatin1Char('\t') + shortcut))
+            item = action;
+    QVERIFY(item && item->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_VERIFY(field->hasFocus());
+}
+
+} // namespace
+
+class FocusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A value typed in a field of one page, another page chosen, Enter: the first page's button
+    // runs, and the new page's fields are not touched. Each row: the field, the page to go to,
+    // the way there, the button Enter must press.
+    void changeOfPageKeepsTheEnterTarget_data() {
+        QTest::addColumn<numtext::NumberLocale>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("button");
+        const std::pair<const char*, numtext::NumberLocale> locales[] = {
+            {"full stop", numtext::fullStopLocale}, {"comma", numtext::commaLocale}};
+        for (const auto& [name, locale] : locales)
+            for (const char* way : {"tab", "key", "menu"}) {
+                const QString tag = QStringLiteral(" %1, %2").arg(way, name);
+                QTest::newRow(qPrintable("txtGrados3 to page 3 by" + tag))
+                    << locale << "txtGrados3" << 2 << way << "cmdDecADec1";
+                QTest::newRow(qPrintable("txtCelsius to page 1 by" + tag))
+                    << locale << "txtCelsius" << 0 << way << "cmdCelsius";
+                QTest::newRow(qPrintable("txtMedidas2 to page 3 by" + tag))
+                    << locale << "txtMedidas2" << 2 << way << "cmdMedidas1";
+            }
+    }
+
+    void changeOfPageKeepsTheEnterTarget() {
+        QFETCH(numtext::NumberLocale, locale);
+        QFETCH(QString, field);
+        QFETCH(int, page);
+        QFETCH(QString, way);
+        QFETCH(QString, button);
+        apptest::Window window(locale);
+        QLineEdit* typedIn = window.get(field);
+        focusOn(typedIn);
+        QTest::mouseClick(typedIn, Qt::LeftButton, {}, QPoint(4, 8));
+        QTest::keyClicks(typedIn, locale.decimal == "," ? "1,5" : "1.5");
+        QSignalSpy pressed(window.get<QPushButton>(button), &QPushButton::clicked);
+
+        changePage(window, page, way);
+        // The focus is on the tab strip; no field of the new page was entered.
+        QTRY_COMPARE(QApplication::focusWidget(), window.tabFichas->tabBar());
+        QCOMPARE(window.defaultButton(), window.get<QPushButton>(button));
+        for (QLineEdit* other : window.tabFichas->widget(page)->findChildren<QLineEdit*>())
+            QVERIFY2(other->selectedText().isEmpty(), qPrintable(other->objectName()));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(pressed.count(), 1);
+        if (field == "txtGrados3") {
+            const QString loc = locale.decimal == "," ? "," : ".";
+            QCOMPARE(window.texts(
+                         {"txtGrados3", "txtGrados4", "txtCelsius", "txtFahrenheit", "txtKelvin"}),
+                     QStringList({"1" + loc + "50", "90" + loc + "00", "", "", ""}));
+        }
+        QVERIFY(window.messages.isEmpty());
+    }
+
+    // A change of page from a control that is not a field, or with the focus outside the pages.
+    void changeOfPageFromOtherControls() {
+        apptest::Window window;
+        window.setDefaultButton(window.cmdMedidas2);
+        focusOn(window.comMedidas3);
+        changePage(window, 0, "key");
+        QTRY_COMPARE(QApplication::focusWidget(), window.tabFichas->tabBar());
+        focusOn(window.cmdLimpiar);
+        changePage(window, 2, "tab");
+        QCOMPARE(QApplication::focusWidget(), window.cmdLimpiar);
+        QCOMPARE(window.defaultButton(), window.cmdMedidas2);
+    }
+
+    // The field's own context menu acts on what the user selected, and closing it runs no focus
+    // handler: the Enter target stays.
+    void contextMenuKeepsTheSelection() {
+        apptest::Window window;
+        QClipboard* clipboard = QApplication::clipboard();
+        window.txtGrados2->setText("12.5");
+        focusOn(window.txtGrados2);
+        window.setDefaultButton(window.cmdKelvin);
+        window.txtGrados2->setSelection(0, 2);
+        contextMenuItem(window.txtGrados2, QKeySequence::Copy);
+        QCOMPARE(clipboard->text(), QStringLiteral("12"));
+        QCOMPARE(window.txtGrados2->selectedText(), QStringLiteral("12"));
+
+        clipboard->setText("X");
+        window.txtGrados2->setCursorPosition(2);
+        contextMenuItem(window.txtGrados2, QKeySequence::Paste);
+        QCOMPARE(window.txtGrados2->text(), QStringLiteral("12X.5"));
+        QCOMPARE(window.defaultButton(), window.cmdKelvin);
+    }
+
+    // After the About window, opened by mouse or by keyboard through the menu bar, the focus is
+    // back on the field, with its selection, and the next key typed lands there.
+    void aboutWindowGivesTheFocusBack_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("menu item") << false;
+        QTest::newRow("keyboard") << true;
+    }
+
+    void aboutWindowGivesTheFocusBack() {
+        QFETCH(bool, byKeyboard);
+        apptest::Window window;
+        window.txtGrados2->setText("12.5");
+        focusOn(window.txtGrados2);
+        window.txtGrados2->setSelection(0, 2);
+        window.setDefaultButton(window.cmdKelvin);
+        QVERIFY(apptest::whileModal(
+            [&] {
+                if (!byKeyboard) {
+                    window.mnuAcercaDe->trigger();
+                    return;
+                }
+                QTest::keyClick(window.txtGrados2, Qt::Key_O, Qt::AltModifier);
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+                QTest::keyClick(window.menuBar(), Qt::Key_Return);
+            },
+            [](QWidget* modal) { QTest::keyClick(modal->focusWidget(), Qt::Key_Escape); }));
+        QApplication::setActiveWindow(&window);
+        QTRY_COMPARE(QApplication::focusWidget(), window.txtGrados2);
+        QCOMPARE(window.txtGrados2->selectedText(), QStringLiteral("12"));
+        QCOMPARE(window.defaultButton(), window.cmdKelvin);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(window.txtGrados2->text(), QStringLiteral("3.5"));
+    }
+
+    // A real warning box: once it is closed, the focus is back in the field that Enter was
+    // pressed in.
+    void messageBoxGivesTheFocusBack() {
+        frmPrincipal window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        apptest::focusOn(window.txtCelsius);
+        QTest::keyClicks(window.txtCelsius, "-300");
+        QString seen;
+        QVERIFY(apptest::whileModal([&] { QTest::keyClick(window.txtCelsius, Qt::Key_Return); },
+                                    [&](QWidget* modal) {
+                                        if (auto* box = qobject_cast<QMessageBox*>(modal))
+                                            seen = apptest::describe(*box);
+                                    }));
+        QVERIFY(seen.startsWith("Valor fuera de rango | Solo valores mayores a -273.15"));
+        QApplication::setActiveWindow(&window);
+        QTRY_COMPARE(QApplication::focusWidget(), window.txtCelsius);
+        QCOMPARE(window.defaultButton(), window.cmdCelsius);
+    }
+
+    // A paste of 100,000 characters arrives whole, and the next conversion reads it at once.
+    void longPasteArrivesWhole() {
+        apptest::Window window;
+        const QString text = "1." + QString(99998, QLatin1Char('0'));
+        QApplication::clipboard()->setText(text);
+        window.cmdPegar3->click();
+        QCOMPARE(window.txtMedidas3->text().size(), 100000);
+        QElapsedTimer timer;
+        timer.start();
+        window.cmdMedidas2->click();
+        QCOMPARE(window.txtMedidas4->text(), QStringLiteral("6.6845871226706E-09"));
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
+};
+
+QTEST_MAIN(FocusTest)
+#include "tst_focus.moc"
