@@ -19,10 +19,10 @@ const QString description = QStringLiteral(
     "Tarabel: programa de conversión entre grados y horas decimales y sexagesimales, medidas de "
     "distancia, temperaturas y cálculo del punto de rocío.");
 
-// The maker's lines. The project has no published contact yet; these say so plainly.
+// The maker's lines: who makes it, the copyright and the licence it is free software under.
 const QString makerName = QStringLiteral("Proyecto Tarabel");
-const QString makerContact = QStringLiteral("Contacto: por publicar");
-const QString makerSite = QStringLiteral("Sitio web: por publicar");
+const QString copyrightLine = QStringLiteral("© 2026 Proyecto Tarabel");
+const QString licenceLine = QStringLiteral("Software libre: GPL 3.0 o posterior");
 const QString makerTagline = QStringLiteral("Conversiones astronómicas");
 const QString makerBadge = QStringLiteral("Astronomía");
 
@@ -134,9 +134,9 @@ void frmAbout::buildWindow() {
                        QColor(128, 128, 128), twips::rect(1080, 840, 1605, 225));
     Label1 = label(this, "Label1", makerName, arial(11.25, true), QColor(64, 64, 64),
                    twips::rect(285, 2608, 2535, 255));
-    Label2 = label(this, "Label2", makerContact, arial(9.75, true), QColor(128, 128, 128),
+    Label2 = label(this, "Label2", copyrightLine, arial(9.75, true), QColor(128, 128, 128),
                    twips::rect(285, 2890, 3615, 255));
-    Label3 = label(this, "Label3", makerSite, arial(9.75, true), QColor(128, 128, 128),
+    Label3 = label(this, "Label3", licenceLine, arial(9.75, true), QColor(128, 128, 128),
                    twips::rect(285, 3144, 3615, 255));
     Label4 = label(this, "Label4", makerTagline, arial(9.75, true), QColor(64, 64, 64),
                    twips::rect(1080, 522, 3975, 255));
@@ -174,7 +174,7 @@ void frmAbout::Form_Load() {
         QStringLiteral("Versión ") + QString::fromStdString(numtext::integerText(version.major)) +
         QLatin1Char('.') + QString::fromStdString(numtext::integerText(version.minor)));
     txtTexto->setPlainText(description + QLatin1Char(' ') + makerName + QLatin1Char(' ') +
-                           makerContact + QLatin1Char(' ') + makerSite);
+                           copyrightLine + QLatin1Char(' ') + licenceLine);
 }
 
 void frmAbout::cmdOK_Click() {
