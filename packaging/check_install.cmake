@@ -14,7 +14,11 @@ endif()
 set(expected
     bin/tarabel
     share/applications/${APP_ID}.desktop
-    share/metainfo/${APP_ID}.metainfo.xml)
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/man/man1/tarabel.1.gz
+    share/man/es/man1/tarabel.1.gz
+    share/doc/tarabel/copyright
+    share/doc/tarabel/changelog.gz)
 foreach(size ${ICON_SIZES})
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -17,7 +17,7 @@ TARABEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libx11-dev
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian
     clang libclang-rt-14-dev libbenchmark-dev
     xvfb xauth
 )
