@@ -4,9 +4,11 @@
 
 #include "about/version.h"
 #include "platform/messagebox.h"
+#include "platform/theme.h"
 #include "platform/twips.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -25,6 +27,8 @@ const QString copyrightLine = QStringLiteral("© 2026 Proyecto Tarabel");
 const QString licenceLine = QStringLiteral("Software libre: GPL 3.0 o posterior");
 const QString makerTagline = QStringLiteral("Conversiones astronómicas");
 const QString makerBadge = QStringLiteral("Astronomía");
+
+constexpr const char* designedColour = "designedColour";
 
 constexpr int clientWidthTwips = 5595;
 constexpr int clientHeightTwips = 3555;
@@ -71,9 +75,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QFon
     // box grows downwards rather than cut the descenders.
     if (const int needed = widget->fontMetrics().height(); needed > where.height())
         widget->resize(where.width(), needed);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    // The colour as designed; the one shown follows the theme (applyThemeColours).
+    widget->setProperty(designedColour, colour);
     return widget;
 }
 
@@ -163,9 +166,26 @@ void frmAbout::buildWindow() {
         QStringLiteral("Abre la herramienta de información del sistema"));
     txtTexto->setAccessibleName(QStringLiteral("Descripción del programa"));
 
+    applyThemeColours();
+
     setTabOrder(cmdOK, cmdSysInfo);
     setTabOrder(cmdSysInfo, txtTexto);
     cmdOK->setFocus();
+}
+
+// Each coloured label keeps its colour where it reads on the window's background, else the
+// nearest of its hue that does; again whenever the desktop's theme changes.
+void frmAbout::applyThemeColours() {
+    const QColor background = palette().color(QPalette::Window);
+    for (QLabel* label : findChildren<QLabel*>())
+        if (const QVariant colour = label->property(designedColour); colour.isValid())
+            theme::setTextColour(label, theme::readable(colour.value<QColor>(), background));
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        applyThemeColours();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::Form_Load() {

@@ -31,8 +31,12 @@ public slots:
     void cmdSysInfo_Click();
     void StartSysInfo();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildWindow();
+    void applyThemeColours();
 
     about::SysInfoServices services_;
 

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <map>
 
+class NumLockPanel;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -114,6 +115,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWindow();
@@ -122,6 +124,8 @@ private:
     void buildPageDistancias(QWidget* page);
     void buildPageTemperaturas(QWidget* page);
     void buildStatusBar();
+    // The texts with colours of their own, readable on the current theme.
+    void applyThemeColours();
     void setTabOrder();
     void connectHandlers();
     // Select-on-focus: make `button` the default (unless null) and select the whole text.
@@ -137,6 +141,7 @@ private:
     QPushButton* defaultButton_ = nullptr;
     std::map<QLineEdit*, void (frmPrincipal::*)()> focusHandlers_;
     QPointer<QWidget> lastControl_;
+    NumLockPanel* numLockPanel_ = nullptr;
     // The selection and caret of the field the focus last left, given back when the focus only
     // comes back to it.
     struct LeftSelection {

@@ -6,9 +6,15 @@
 // it runs its focus handler, which selects its text and changes the button Enter presses.
 #pragma once
 
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
 
 class PageTabs : public QTabWidget {
 public:
     explicit PageTabs(QWidget* parent = nullptr);
+
+    // How the style is asked to paint the frame around the pages and the tab `index`.
+    QStyleOptionTabWidgetFrame frameOption() const;
+    QStyleOptionTab tabOption(int index) const;
 };

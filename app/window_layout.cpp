@@ -9,8 +9,8 @@
 #include "app/frmprincipal.h"
 
 #include "app/icons.h"
+#include "app/numlock_panel.h"
 #include "app/page_tabs.h"
-#include "platform/numlock.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -42,8 +42,6 @@ constexpr int tabStripTwips = 520;
 constexpr int clientWidthTwips = 7140;
 constexpr int clientHeightTwips = 4080;
 constexpr int statusBarTwips = 255;
-
-const QColor headingColour(64, 64, 64);
 
 QRect onPage(int left, int top, int width, int height) {
     return twips::rect(left, top - tabStripTwips, width, height);
@@ -120,10 +118,7 @@ QLabel* heading(QWidget* page, const char* name, const QRect& where, const QStri
         const int half = std::min({needed / 2 + 1, centre, twips::px(tabWidthTwips) - centre});
         lab->setGeometry(centre - half, where.top(), 2 * half, where.height());
     }
-    QPalette palette = lab->palette();
-    palette.setColor(QPalette::WindowText, headingColour);
-    lab->setPalette(palette);
-    return lab;
+    return lab; // its colour follows the theme (window_colours.cpp)
 }
 
 // Sets a list's text showing its beginning, as a list that was never edited does.
@@ -236,61 +231,6 @@ void fillList(QComboBox* list, std::initializer_list<std::pair<int, QString>> en
     showText(list, text);
     fitEntries(list);
 }
-
-// Keeps the status bar's NUM panel in step with the keyboard. Key presses and releases anywhere
-// in the program and window activation refresh it at once; a light poll catches a change made
-// while another program had the keyboard.
-class NumLockPanel : public QObject {
-public:
-    explicit NumLockPanel(QLabel* panel) : QObject(panel), panel_(panel) {
-        qApp->installEventFilter(this);
-        auto* poll = new QTimer(this);
-        poll->setInterval(500);
-        connect(poll, &QTimer::timeout, this, &NumLockPanel::refresh);
-        poll->start();
-        refresh();
-    }
-
-    void refresh() {
-        const bool on = platform::numLockOn();
-        if (shown_ && *shown_ == on)
-            return;
-        shown_ = on;
-        QFont font = panel_->font();
-        font.setBold(on);
-        panel_->setFont(font);
-        // Dimmed is the disabled text colour of the bar the panel sits on.
-        QPalette palette = panel_->parentWidget()->palette();
-        if (!on) {
-            const QColor dimmed = palette.color(QPalette::Disabled, QPalette::WindowText);
-            palette.setColor(QPalette::Active, QPalette::WindowText, dimmed);
-            palette.setColor(QPalette::Inactive, QPalette::WindowText, dimmed);
-        }
-        panel_->setPalette(palette);
-        // Bold or dimmed says nothing to a screen reader; the name says it.
-        panel_->setAccessibleName(on ? QStringLiteral("Bloq Num activado")
-                                     : QStringLiteral("Bloq Num desactivado"));
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::WindowActivate:
-        case QEvent::ApplicationActivate:
-            refresh();
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QLabel* panel_;
-    std::optional<bool> shown_;
-};
 
 // What a screen reader says for each control, in Spanish: a name for every control whose text
 // does not say what it is (the arrows, the pictures, the fields, the unit lists and what value
@@ -430,11 +370,8 @@ void frmPrincipal::buildWindow() {
     tabFichas->tabBar()->setFont(verdana(8.25));
     const QString captions[] = {QStringLiteral("&Horas y Grados"), QStringLiteral("&Distancias"),
                                 QStringLiteral("&Temperaturas")};
-    for (const QString& caption : captions) {
-        auto* page = new QWidget;
-        const int index = tabFichas->addTab(page, caption);
-        tabFichas->tabBar()->setTabTextColor(index, headingColour);
-    }
+    for (const QString& caption : captions)
+        tabFichas->addTab(new QWidget, caption);
     buildPageHoras(tabFichas->widget(0));
     buildPageDistancias(tabFichas->widget(1));
     buildPageTemperaturas(tabFichas->widget(2));
@@ -453,6 +390,7 @@ void frmPrincipal::buildWindow() {
                  menuBar()->sizeHint().height() + twips::px(clientHeightTwips));
     setTabOrder();
     describeForScreenReaders(*this);
+    applyThemeColours();
 }
 
 void frmPrincipal::buildMenus() {
@@ -612,12 +550,6 @@ void frmPrincipal::buildPageTemperaturas(QWidget* page) {
     labAvisoRocio =
         label(page, "labAvisoRocio", onPage(3480, 2445, 3135, 420), QString(), Qt::AlignHCenter);
     labAvisoRocio->setWordWrap(true);
-    // Qt has no role for the application workspace colour; QPalette::Dark is the one Qt itself
-    // paints a workspace with (the background of QMdiArea), and the closest system colour.
-    QPalette palette = labAvisoRocio->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::WindowText, palette.color(group, QPalette::Dark));
-    labAvisoRocio->setPalette(palette);
 }
 
 void frmPrincipal::buildStatusBar() {
@@ -643,7 +575,7 @@ void frmPrincipal::buildStatusBar() {
     labNum->setAlignment(Qt::AlignCenter);
     labNum->setGeometry(numLeft, top, twips::px(600), height);
 
-    new NumLockPanel(labNum);
+    numLockPanel_ = new NumLockPanel(labNum);
 }
 
 void frmPrincipal::setTabOrder() {
