@@ -3,6 +3,7 @@
 #include "app/frmprincipal.h"
 
 #include "app/qtlocale.h"
+#include "app/screen_reader.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractItemView>
@@ -22,7 +23,10 @@
 
 frmPrincipal::frmPrincipal(QWidget* parent)
     : QMainWindow(parent), locale_(numberLocaleOf(QLocale::system())) {
+    // Before any control is asked for by a screen reader.
+    screen_reader::installAccessibility();
     buildWindow();
+    announcer_ = new Announcer(this);
     connectHandlers();
     Form_Load();
 }
@@ -299,8 +303,13 @@ void frmPrincipal::connectHandlers() {
         {cmdLimpiar, &frmPrincipal::cmdLimpiar_Click},
         {cmdSalir, &frmPrincipal::cmdSalir_Click},
     };
-    for (const auto& [button, handler] : clicks)
+    for (const auto& [button, handler] : clicks) {
         connect(button, &QPushButton::clicked, this, handler);
+        // Once a conversion asked for by the user is done, its results are spoken; a conversion
+        // that another handler runs is part of that one.
+        connect(button, &QPushButton::clicked, this,
+                [this, button = button] { announceResults(button); });
+    }
 
     const std::pair<QAction*, void (frmPrincipal::*)()> menus[] = {
         {mnuHoras, &frmPrincipal::mnuHoras_Click},
@@ -315,4 +324,6 @@ void frmPrincipal::connectHandlers() {
     // Every user move of the slider (keyboard, drag, click beside the thumb, wheel), also one
     // that cannot change the value at the end of the track.
     connect(sldHumedad, &QAbstractSlider::actionTriggered, this, &frmPrincipal::sldHumedad_Scroll);
+    connect(sldHumedad, &QAbstractSlider::actionTriggered, this,
+            [this] { announceResults(sldHumedad); });
 }

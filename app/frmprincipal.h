@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <map>
 
+class Announcer;
 class NumLockPanel;
 class QAction;
 class QComboBox;
@@ -57,6 +58,11 @@ public:
     convert::Form readForm(std::initializer_list<const char*> names) const;
     // Writes and messages of a conversion, in their order; stops where the conversion stopped.
     void applyOutcome(const convert::Outcome& outcome);
+
+    // What a screen reader says once the conversion of a button (or the slider's refresh of the
+    // dew point) is done: the results of its row, in the texts the fields show.
+    QString spokenResults(const QObject* source) const;
+    void announceResults(const QObject* source);
 
 public slots:
     void Form_Load();
@@ -124,6 +130,7 @@ private:
     void buildPageDistancias(QWidget* page);
     void buildPageTemperaturas(QWidget* page);
     void buildStatusBar();
+    void describeForScreenReaders();
     // The texts with colours of their own, readable on the current theme.
     void applyThemeColours();
     void setTabOrder();
@@ -141,6 +148,7 @@ private:
     QPushButton* defaultButton_ = nullptr;
     std::map<QLineEdit*, void (frmPrincipal::*)()> focusHandlers_;
     QPointer<QWidget> lastControl_;
+    Announcer* announcer_ = nullptr;
     NumLockPanel* numLockPanel_ = nullptr;
     // The selection and caret of the field the focus last left, given back when the focus only
     // comes back to it.

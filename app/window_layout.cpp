@@ -11,6 +11,7 @@
 #include "app/icons.h"
 #include "app/numlock_panel.h"
 #include "app/page_tabs.h"
+#include "app/screen_reader.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -131,6 +132,7 @@ void showText(QComboBox* list, const QString& text) {
 // could rewrite it, and Enter never adds an entry. It starts with no entries.
 QComboBox* unitList(QWidget* page, const char* name, const QRect& where, const QString& text) {
     auto* list = place(new QComboBox(page), name, where);
+    screen_reader::markAsUnitList(list); // before a screen reader first asks for it
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
@@ -232,120 +234,6 @@ void fillList(QComboBox* list, std::initializer_list<std::pair<int, QString>> en
     fitEntries(list);
 }
 
-// What a screen reader says for each control, in Spanish: a name for every control whose text
-// does not say what it is (the arrows, the pictures, the fields, the unit lists and what value
-// each one qualifies), and a description where the name alone leaves the purpose open. Labels
-// that show a result keep their text as their name, so the reader speaks the value; their
-// description says what the value is.
-struct Spoken {
-    QWidget* control;
-    const char* name;
-    const char* description;
-};
-
-void describe(std::initializer_list<Spoken> controls) {
-    for (const Spoken& spoken : controls) {
-        if (spoken.name)
-            spoken.control->setAccessibleName(QString::fromUtf8(spoken.name));
-        // On Linux Qt gives a unit list's text as its name; the description then says what the
-        // unit qualifies.
-        const char* description = spoken.description;
-        if (!description && qobject_cast<QComboBox*>(spoken.control))
-            description = spoken.name;
-        if (description)
-            spoken.control->setAccessibleDescription(QString::fromUtf8(description));
-    }
-}
-
-void describeForScreenReaders(frmPrincipal& w) {
-    describe({
-        {w.tabFichas, "Páginas de conversiones", "Horas y Grados, Distancias, Temperaturas"},
-        {w.cmdLimpiar, "Limpiar", "Vacía todos los campos"},
-        {w.cmdSalir, "Salir", "Cierra el programa"},
-        {w.StatusBar, "Barra de estado", nullptr},
-        // Hours, sexagesimal and decimal.
-        {w.txtHoras1, "Horas", "Horas sexagesimales"},
-        {w.labHoras1, "horas", nullptr},
-        {w.txtMinutos2, "Minutos", "Minutos de las horas sexagesimales"},
-        {w.labMinutos2, "minutos", nullptr},
-        {w.txtSegundos2, "Segundos", "Segundos de las horas sexagesimales"},
-        {w.labSegundos2, "segundos", nullptr},
-        {w.cmdHorasDecASex, "Horas: decimal a sexagesimal",
-         "Pasa el valor decimal a horas, minutos y segundos"},
-        {w.cmdHorasSexADec, "Horas: sexagesimal a decimal",
-         "Pasa las horas, minutos y segundos a un valor decimal"},
-        {w.txtHoras2, "Horas decimales", "En horas o en grados, según la unidad de al lado"},
-        {w.comGrados3, "Unidad de las horas decimales",
-         "Unidad de las horas decimales: h, horas; º, grados, a 15 por hora"},
-        {w.cmdCopiar2, "Copiar horas decimales", nullptr},
-        {w.cmdPegar2, "Pegar horas decimales", nullptr},
-        // Degrees, sexagesimal and decimal.
-        {w.txtGrados1, "Grados", "Grados sexagesimales"},
-        {w.labGrados1, "grados", nullptr},
-        {w.txtMinutos1, "Minutos de arco", nullptr},
-        {w.labMinutos1, "minutos de arco", nullptr},
-        {w.txtSegundos1, "Segundos de arco", nullptr},
-        {w.labSegundos1, "segundos de arco", nullptr},
-        {w.cmdGradosDecASexa, "Grados: decimal a sexagesimal",
-         "Pasa los grados decimales a grados, minutos y segundos"},
-        {w.cmdGradosSexADec, "Grados: sexagesimal a decimal",
-         "Pasa los grados, minutos y segundos a grados decimales"},
-        {w.txtGrados2, "Grados decimales", nullptr},
-        {w.labGrados2, "grados", nullptr},
-        {w.cmdCopiar1, "Copiar grados decimales", nullptr},
-        {w.cmdPegar1, "Pegar grados decimales", nullptr},
-        // Unit changes.
-        {w.txtGrados3, "Ángulo a convertir", nullptr},
-        {w.comGrados1, "Unidad del ángulo a convertir", nullptr},
-        {w.cmdDecADec1, "Convertir el ángulo", "Lo expresa en la unidad de destino"},
-        {w.txtGrados4, "Ángulo convertido", nullptr},
-        {w.comGrados2, "Unidad del ángulo convertido", nullptr},
-        {w.txtHoras3, "Tiempo a convertir", nullptr},
-        {w.comHoras1, "Unidad del tiempo a convertir", nullptr},
-        {w.cmdDecADec2, "Convertir el tiempo", "Lo expresa en la unidad de destino"},
-        {w.txtHoras4, "Tiempo convertido", nullptr},
-        {w.comHoras2, "Unidad del tiempo convertido", nullptr},
-        // Distances.
-        {w.txtMedidas1, "Distancia corta a convertir", nullptr},
-        {w.comMedidas1, "Unidad de la distancia corta a convertir", nullptr},
-        {w.cmdMedidas1, "Convertir la distancia corta", nullptr},
-        {w.txtMedidas2, "Distancia corta convertida", nullptr},
-        {w.comMedidas2, "Unidad de la distancia corta convertida", nullptr},
-        {w.txtMedidas3, "Distancia larga a convertir", nullptr},
-        {w.comMedidas3, "Unidad de la distancia larga a convertir", nullptr},
-        {w.cmdMedidas2, "Convertir la distancia larga", nullptr},
-        {w.cmdPegar3, "Pegar distancia larga a convertir", nullptr},
-        {w.txtMedidas4, "Distancia larga convertida", nullptr},
-        {w.comMedidas4, "Unidad de la distancia larga convertida", nullptr},
-        {w.cmsCopiar3, "Copiar distancia larga convertida", nullptr},
-        // Temperatures and dew point.
-        {w.txtCelsius, "Grados Celsius", nullptr},
-        {w.cmdCelsius, "Convertir desde Celsius", "Calcula Fahrenheit, Kelvin y el punto de rocío"},
-        {w.txtFahrenheit, "Grados Fahrenheit", nullptr},
-        {w.cmdFahrenheit, "Convertir desde Fahrenheit",
-         "Calcula Celsius, Kelvin y el punto de rocío"},
-        {w.txtKelvin, "Kelvin", nullptr},
-        {w.cmdKelvin, "Convertir desde Kelvin", "Calcula Celsius, Fahrenheit y el punto de rocío"},
-        {w.sldHumedad, "Humedad relativa", "En tanto por ciento"},
-        {w.labHumedad, nullptr, "Humedad relativa elegida"},
-        {w.labRocio, nullptr, "Punto de rocío, en grados Celsius"},
-        {w.labAvisoRocio, nullptr, "Aviso sobre el punto de rocío"},
-    });
-    for (int page = 0; page < w.tabFichas->count(); ++page)
-        w.tabFichas->widget(page)->setAccessibleName(
-            QString(w.tabFichas->tabText(page)).remove(QLatin1Char('&')));
-
-    // Captions tie themselves to what they describe: the reader announces the field with its
-    // caption, and the read-out with its own.
-    const std::pair<QLabel*, QWidget*> captions[] = {
-        {w.labCelcius, w.txtCelsius}, {w.labFahrenheit, w.txtFahrenheit},
-        {w.labKelvin, w.txtKelvin},   {w.labHumedad1, w.sldHumedad},
-        {w.labRocio1, w.labRocio},
-    };
-    for (const auto& [caption, described] : captions)
-        caption->setBuddy(described);
-}
-
 } // namespace
 
 void frmPrincipal::buildWindow() {
@@ -389,7 +277,7 @@ void frmPrincipal::buildWindow() {
     setFixedSize(twips::px(clientWidthTwips),
                  menuBar()->sizeHint().height() + twips::px(clientHeightTwips));
     setTabOrder();
-    describeForScreenReaders(*this);
+    describeForScreenReaders();
     applyThemeColours();
 }
 

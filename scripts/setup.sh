@@ -11,13 +11,16 @@ TARABEL_BUILD="${TARABEL_BUILD:-$TARABEL_ROOT/build}"
 # Debian packages: compiler and build tools, Qt 6 Widgets with the desktop platform plugins,
 # Qt's own translations, the DejaVu faces that stand in for the window's Windows fonts (the
 # condensed cut included), GoogleTest, libX11 for reading the Num Lock state, the validators of
-# the desktop entry and AppStream file with dpkg-dev for the .deb's dependencies, clang with its
-# fuzzing runtime, Google Benchmark, and Xvfb for the start-up benchmark and screenshots.
+# the desktop entry and AppStream file with dpkg-dev for the .deb's dependencies and lintian to
+# check it, the AT-SPI bus with its Python bindings and a session bus for the screen-reader test,
+# clang with its fuzzing runtime, Google Benchmark, and Xvfb for the start-up benchmark, the
+# screen-reader test and screenshots.
 TARABEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libx11-dev
     desktop-file-utils appstream dpkg-dev lintian
+    at-spi2-core python3-pyatspi dbus-daemon
     clang libclang-rt-14-dev libbenchmark-dev
     xvfb xauth
 )
