@@ -100,7 +100,7 @@ QWidget* line(QWidget* parent, int index, int x1, int x2, int y, const QColor& c
 frmAbout::frmAbout(about::SysInfoServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)) {
     if (!services_.showMessage)
-        services_.showMessage = [this](const numtext::Message& message) {
+        services_.showMessage = [this](const convert::Message& message) {
             platform::showMessageBox(this, message);
         };
     buildWindow();

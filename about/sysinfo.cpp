@@ -58,7 +58,7 @@ SysInfoServices systemServices(numtext::NumberLocale locale) {
             std::move(locale)};
 }
 
-numtext::Message sysInfoUnavailable() {
+convert::Message sysInfoUnavailable() {
     return {.text = "La información del sistema no está disponible en este momento"};
 }
 

@@ -6,6 +6,7 @@
 // registry held in memory and record what would be started or shown.
 #pragma once
 
+#include "convert/message.h"
 #include "numtext/numtext.h"
 #include "platform/registry.h"
 
@@ -31,7 +32,7 @@ struct SysInfoServices {
     platform::Registry* registry = nullptr;
     std::function<bool(const std::string& path)> fileExists;
     std::function<bool(const std::string& path)> startProgram;
-    std::function<void(const numtext::Message&)> showMessage;
+    std::function<void(const convert::Message&)> showMessage;
     numtext::NumberLocale locale;
 };
 
@@ -53,6 +54,6 @@ bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot KeyRoot,
 void StartSysInfo(const SysInfoServices& services);
 
 // The message shown when the tool cannot be found or started.
-numtext::Message sysInfoUnavailable();
+convert::Message sysInfoUnavailable();
 
 } // namespace about

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmprincipal.h"
 
+#include "convert/temperature/dewpoint.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -53,7 +55,8 @@ void frmPrincipal::cmdLimpiar_Click() {
     labRocio->setText(QStringLiteral("-"));
     labAvisoRocio->setText(QStringLiteral("-"));
     // The read-out follows the slider, which Clear does not move.
-    labHumedad->setText(QString::fromStdString(numtext::integerText(sldHumedad->value()) + " %"));
+    labHumedad->setText(
+        QString::fromStdString(convert::temperature::humidityText(sldHumedad->value())));
     for (QLineEdit* field :
          {txtCelsius, txtFahrenheit, txtGrados1, txtGrados2, txtGrados3, txtGrados4, txtHoras1,
           txtHoras2, txtHoras3, txtHoras4, txtKelvin, txtMedidas1, txtMedidas2, txtMedidas3,

@@ -37,7 +37,7 @@ void frmPrincipal::setMessageSink(MessageSink sink) {
     messageSink_ = std::move(sink);
 }
 
-void frmPrincipal::showMessage(const numtext::Message& message) {
+void frmPrincipal::showMessage(const convert::Message& message) {
     if (messageSink_) {
         messageSink_(message);
         return;
@@ -72,7 +72,10 @@ QString frmPrincipal::controlText(const QString& name) const {
         return list->currentText();
     if (auto* label = findChild<QLabel*>(name))
         return label->text();
-    qWarning("no control named %s", qPrintable(name));
+    // The slider's text is the position the user moved it to (during a drag, not yet its value).
+    if (auto* slider = findChild<QSlider*>(name))
+        return QString::number(slider->sliderPosition());
+    Q_ASSERT_X(false, "controlText", qPrintable(name));
     return {};
 }
 
@@ -82,23 +85,28 @@ void frmPrincipal::setControlText(const QString& name, const QString& text) {
     else if (auto* label = findChild<QLabel*>(name))
         label->setText(text);
     else
-        qWarning("no writable control named %s", qPrintable(name));
+        Q_ASSERT_X(false, "setControlText", qPrintable(name));
 }
 
-convert::Form frmPrincipal::readForm(std::initializer_list<const char*> names) const {
+convert::Outcome frmPrincipal::run(const convert::Conversion& conversion) {
     std::map<std::string, std::string, std::less<>> texts;
-    for (const char* name : names)
-        texts.emplace(name, controlText(QString::fromLatin1(name)).toStdString());
-    return convert::Form(locale_, std::move(texts));
+    for (const std::string_view name : conversion.fields) {
+        const QString control = QString::fromLatin1(name.data(), qsizetype(name.size()));
+        texts.emplace(name, controlText(control).toStdString());
+    }
+    convert::Form form(locale_, std::move(texts));
+    conversion.run(form);
+    applyOutcome(form.outcome());
+    return form.outcome();
 }
 
 void frmPrincipal::applyOutcome(const convert::Outcome& outcome) {
-    for (const auto& step : outcome.steps) {
-        if (const auto* write = std::get_if<convert::Write>(&step))
+    for (const auto& effect : outcome.effects) {
+        if (const auto* write = std::get_if<convert::Write>(&effect))
             setControlText(QString::fromStdString(write->field),
                            QString::fromStdString(write->text));
         else
-            showMessage(std::get<numtext::Message>(step));
+            showMessage(std::get<convert::Message>(effect));
     }
 }
 

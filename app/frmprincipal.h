@@ -7,7 +7,7 @@
 // returns (see applyOutcome).
 #pragma once
 
-#include "convert/form.h"
+#include "convert/conversion.h"
 #include "numtext/numtext.h"
 
 #include <QMainWindow>
@@ -38,9 +38,9 @@ public:
     ~frmPrincipal() override;
 
     // How a message box reaches the user. Production shows a real QMessageBox; tests record.
-    using MessageSink = std::function<void(const numtext::Message&)>;
+    using MessageSink = std::function<void(const convert::Message&)>;
     void setMessageSink(MessageSink sink);
-    void showMessage(const numtext::Message& message);
+    void showMessage(const convert::Message& message);
 
     // The separators every number text of this window uses (from the system locale).
     const numtext::NumberLocale& numberLocale() const { return locale_; }
@@ -54,8 +54,8 @@ public:
     QString controlText(const QString& name) const;
     void setControlText(const QString& name, const QString& text);
 
-    // The texts of the named controls, for a conversion to work on.
-    convert::Form readForm(std::initializer_list<const char*> names) const;
+    // Runs a conversion on the texts of its controls and applies what it did to them.
+    convert::Outcome run(const convert::Conversion& conversion);
     // Writes and messages of a conversion, in their order; stops where the conversion stopped.
     void applyOutcome(const convert::Outcome& outcome);
 
@@ -138,6 +138,7 @@ private:
     // Select-on-focus: make `button` the default (unless null) and select the whole text.
     void selectOnFocus(QLineEdit* field, QPushButton* button);
     void giveFocus(QLineEdit* field);
+    void convertTemperature(const convert::Conversion& conversion);
     // Runs a modal window or box, then gives the focus back to the control the user was on.
     void runModal(const std::function<void()>& modal);
     void copyField(QLineEdit* field);

@@ -5,14 +5,10 @@
 #include "convert/distances/distances.h"
 
 void frmPrincipal::cmdMedidas1_Click() {
-    auto form = readForm({"txtMedidas1", "comMedidas1", "comMedidas2", "txtMedidas2"});
-    convert::distances::convertShortDistance(form);
-    applyOutcome(form.outcome());
+    run(convert::distances::shortDistance);
 }
 
+// txtMedidas4 is read only so that the conversion can write it.
 void frmPrincipal::cmdMedidas2_Click() {
-    // txtMedidas4 is read only so that the conversion can write it.
-    auto form = readForm({"txtMedidas3", "comMedidas3", "comMedidas4", "txtMedidas4"});
-    convert::distances::convertLongDistance(form);
-    applyOutcome(form.outcome());
+    run(convert::distances::longDistance);
 }

@@ -5,49 +5,36 @@
 #include "convert/temperature/dewpoint.h"
 #include "convert/temperature/temperature.h"
 
-#include <QSlider>
+#include <QLineEdit>
 
-namespace {
+namespace temperature = convert::temperature;
 
-void convertTemperature(frmPrincipal& window, void (*conversion)(convert::Form&)) {
-    auto form = window.readForm({"txtCelsius", "txtFahrenheit", "txtKelvin"});
-    conversion(form);
-    window.applyOutcome(form.outcome());
-    // A conversion that stopped on a fault leaves the dew point as it was.
-    if (!form.faulted())
-        window.sldHumedad_Scroll();
+// A temperature conversion ends with the dew point, unless it stopped on a fault: then the dew
+// point stays as it was.
+void frmPrincipal::convertTemperature(const convert::Conversion& conversion) {
+    if (!run(conversion).fault)
+        sldHumedad_Scroll();
 }
 
-} // namespace
-
 void frmPrincipal::cmdCelsius_Click() {
-    convertTemperature(*this, convert::temperature::fromCelsius);
+    convertTemperature(temperature::celsiusConversion);
 }
 
 void frmPrincipal::cmdFahrenheit_Click() {
-    convertTemperature(*this, convert::temperature::fromFahrenheit);
+    convertTemperature(temperature::fahrenheitConversion);
 }
 
 void frmPrincipal::cmdKelvin_Click() {
-    convertTemperature(*this, convert::temperature::fromKelvin);
+    convertTemperature(temperature::kelvinConversion);
 }
 
 // Runs on every move of the slider and at the end of every temperature conversion.
 void frmPrincipal::sldHumedad_Scroll() {
-    // The position the user moved to; outside a drag it is the slider's value.
-    const int humidity = sldHumedad->sliderPosition();
-
-    auto humidityForm = readForm({"labHumedad"});
-    convert::temperature::showHumidity(humidityForm, humidity);
-    applyOutcome(humidityForm.outcome());
-
+    run(temperature::humidityReadOut);
     // An empty or non-numeric temperature is converted first, as if the user had typed 0. That
     // conversion writes a number into the field before it runs this refresh once more, nested,
     // so the nested run never converts again: one level deep at most.
-    if (!readForm({"txtCelsius"}).isNumber("txtCelsius"))
+    if (!numtext::isNumber(txtCelsius->text().toStdString(), locale_))
         cmdCelsius_Click();
-
-    auto form = readForm({"txtCelsius", "labRocio", "labAvisoRocio"});
-    convert::temperature::showDewPoint(form, humidity);
-    applyOutcome(form.outcome());
+    run(temperature::dewPoint);
 }

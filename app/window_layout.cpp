@@ -12,6 +12,8 @@
 #include "app/numlock_panel.h"
 #include "app/page_tabs.h"
 #include "app/screen_reader.h"
+#include "convert/temperature/dewpoint.h"
+#include "convert/units.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -35,6 +37,7 @@
 #include <limits>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -43,6 +46,12 @@ constexpr int tabStripTwips = 520;
 constexpr int clientWidthTwips = 7140;
 constexpr int clientHeightTwips = 4080;
 constexpr int statusBarTwips = 255;
+
+namespace units = convert::units;
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 QRect onPage(int left, int top, int width, int height) {
     return twips::rect(left, top - tabStripTwips, width, height);
@@ -225,13 +234,23 @@ void fitEntries(QComboBox* list) {
 
 // Entries go in one by one at the positions given. Inserting into an empty list makes its first
 // entry current, which would replace the opening text; put the text back with nothing selected.
-void fillList(QComboBox* list, std::initializer_list<std::pair<int, QString>> entries) {
+using Entries = std::vector<std::pair<int, QString>>;
+
+void fillList(QComboBox* list, const Entries& entries) {
     const QString text = list->currentText();
     for (const auto& [position, entry] : entries)
         list->insertItem(position, entry);
     list->setCurrentIndex(-1);
     showText(list, text);
     fitEntries(list);
+}
+
+// Unit names at the positions 0, 1, 2, ... in their order.
+template <std::size_t N> Entries inOrder(const std::array<std::string_view, N>& names) {
+    Entries entries;
+    for (std::size_t i = 0; i < N; ++i)
+        entries.emplace_back(static_cast<int>(i), qText(names[i]));
+    return entries;
 }
 
 } // namespace
@@ -323,7 +342,8 @@ void frmPrincipal::buildPageHoras(QWidget* page) {
     cmdHorasSexADec =
         arrowButton(page, "cmdHorasSexADec", onPage(3600, 1140, 315, 315), true, toDecimal);
     txtHoras2 = textField(page, "txtHoras2", onPage(4080, 1140, 1380, 315));
-    comGrados3 = unitList(page, "comGrados3", onPage(5528, 1140, 495, 330), degreeSign);
+    comGrados3 =
+        unitList(page, "comGrados3", onPage(5528, 1140, 495, 330), qText(units::degreesSign));
     comGrados3->setFont(verdana(9));
     comGrados3->setToolTip(QStringLiteral("Grados/Horas decimales"));
     cmdCopiar2 = pictureButton(page, "cmdCopiar2", onPage(6085, 1140, 315, 315), icons::copyIcon(),
@@ -352,20 +372,17 @@ void frmPrincipal::buildPageHoras(QWidget* page) {
 
     // Unit change of decimal degrees.
     txtGrados3 = textField(page, "txtGrados3", onPage(120, 2225, 1620, 315));
-    comGrados1 =
-        unitList(page, "comGrados1", onPage(1920, 2225, 1095, 315), QStringLiteral("Grados"));
+    comGrados1 = unitList(page, "comGrados1", onPage(1920, 2225, 1095, 315), qText(units::grados));
     cmdDecADec1 = arrowButton(page, "cmdDecADec1", onPage(3270, 2225, 315, 315), true);
     txtGrados4 = textField(page, "txtGrados4", onPage(3840, 2225, 1620, 315));
-    comGrados2 =
-        unitList(page, "comGrados2", onPage(5640, 2225, 1095, 315), QStringLiteral("Minutos"));
+    comGrados2 = unitList(page, "comGrados2", onPage(5640, 2225, 1095, 315), qText(units::minutos));
 
     // Unit change of decimal hours.
     txtHoras3 = textField(page, "txtHoras3", onPage(120, 2760, 1620, 315));
-    comHoras1 = unitList(page, "comHoras1", onPage(1920, 2760, 1095, 315), QStringLiteral("Horas"));
+    comHoras1 = unitList(page, "comHoras1", onPage(1920, 2760, 1095, 315), qText(units::horas));
     cmdDecADec2 = arrowButton(page, "cmdDecADec2", onPage(3270, 2760, 315, 315), true);
     txtHoras4 = textField(page, "txtHoras4", onPage(3840, 2760, 1620, 315));
-    comHoras2 =
-        unitList(page, "comHoras2", onPage(5640, 2760, 1095, 315), QStringLiteral("Minutos"));
+    comHoras2 = unitList(page, "comHoras2", onPage(5640, 2760, 1095, 315), qText(units::minutos));
 }
 
 void frmPrincipal::buildPageDistancias(QWidget* page) {
@@ -375,22 +392,22 @@ void frmPrincipal::buildPageDistancias(QWidget* page) {
     // Short distances.
     txtMedidas1 = textField(page, "txtMedidas1", onPage(270, 1200, 1335, 315));
     comMedidas1 =
-        unitList(page, "comMedidas1", onPage(1750, 1200, 1335, 315), QStringLiteral("Centímetros"));
+        unitList(page, "comMedidas1", onPage(1750, 1200, 1335, 315), qText(units::centimetros));
     cmdMedidas1 = button(page, "cmdMedidas1", onPage(3240, 1200, 315, 315), QStringLiteral("="));
     txtMedidas2 = textField(page, "txtMedidas2", onPage(3720, 1200, 1335, 315));
     comMedidas2 =
-        unitList(page, "comMedidas2", onPage(5250, 1200, 1335, 315), QStringLiteral("Pulgadas"));
+        unitList(page, "comMedidas2", onPage(5250, 1200, 1335, 315), qText(units::pulgadas));
 
     // Long distances.
     txtMedidas3 = textField(page, "txtMedidas3", onPage(270, 1920, 2775, 315));
     comMedidas3 =
-        unitList(page, "comMedidas3", onPage(3290, 1920, 2055, 315), QStringLiteral("Kilómetros"));
+        unitList(page, "comMedidas3", onPage(3290, 1920, 2055, 315), qText(units::kilometros));
     cmdMedidas2 = button(page, "cmdMedidas2", onPage(5640, 1920, 315, 315), QStringLiteral("="));
     cmdPegar3 = pictureButton(page, "cmdPegar3", onPage(6240, 1920, 315, 315), icons::pasteIcon(),
                               QStringLiteral("Pegar"));
     txtMedidas4 = textField(page, "txtMedidas4", onPage(270, 2400, 2775, 315));
     comMedidas4 = unitList(page, "comMedidas4", onPage(3290, 2400, 2055, 315),
-                           QStringLiteral("Unidades Astronómicas"));
+                           qText(units::unidadesAstronomicas));
     cmsCopiar3 = pictureButton(page, "cmsCopiar3", onPage(6240, 2400, 315, 315), icons::copyIcon(),
                                QStringLiteral("Copiar"));
 }
@@ -538,33 +555,17 @@ void frmPrincipal::setTabOrder() {
 }
 
 void frmPrincipal::Form_Load() {
-    labHumedad->setText(QString::fromStdString(numtext::integerText(sldHumedad->value())) +
-                        QStringLiteral(" %"));
+    labHumedad->setText(qText(convert::temperature::humidityText(sldHumedad->value())));
     labAvisoRocio->setText(QString());
 
-    const QString grados = QStringLiteral("Grados");
-    const QString horas = QStringLiteral("Horas");
-    const QString minutos = QStringLiteral("Minutos");
-    const QString segundos = QStringLiteral("Segundos");
-    fillList(comGrados1, {{0, grados}, {1, minutos}, {2, segundos}});
-    fillList(comGrados2, {{0, grados}, {1, minutos}, {2, segundos}});
-    fillList(comHoras1, {{0, horas}, {1, minutos}, {2, segundos}});
-    fillList(comHoras2, {{0, horas}, {1, minutos}, {2, segundos}});
-    fillList(comGrados3, {{0, QStringLiteral("º")}, {0, QStringLiteral("h")}});
-
-    const QString shortUnits[] = {QStringLiteral("Centímetros"), QStringLiteral("Pulgadas"),
-                                  QStringLiteral("Pies"), QStringLiteral("Yardas")};
+    for (QComboBox* list : {comGrados1, comGrados2})
+        fillList(list, inOrder(units::degreeUnits));
+    for (QComboBox* list : {comHoras1, comHoras2})
+        fillList(list, inOrder(units::hourUnits));
+    // "º" goes in first, then "h" before it.
+    fillList(comGrados3, {{0, qText(units::degreesSign)}, {0, qText(units::hoursSign)}});
     for (QComboBox* list : {comMedidas1, comMedidas2})
-        fillList(list,
-                 {{0, shortUnits[0]}, {1, shortUnits[1]}, {2, shortUnits[2]}, {3, shortUnits[3]}});
-
-    const QString longUnits[] = {QStringLiteral("Kilómetros"), QStringLiteral("Millas"),
-                                 QStringLiteral("Unidades Astronómicas"),
-                                 QStringLiteral("Años Luz"), QStringLiteral("Parsecs")};
+        fillList(list, inOrder(units::shortUnits));
     for (QComboBox* list : {comMedidas3, comMedidas4})
-        fillList(list, {{0, longUnits[0]},
-                        {1, longUnits[1]},
-                        {2, longUnits[2]},
-                        {3, longUnits[3]},
-                        {4, longUnits[4]}});
+        fillList(list, inOrder(units::longUnits));
 }

@@ -8,6 +8,9 @@
 #include "convert/distances/distances.h"
 #include "convert/temperature/dewpoint.h"
 #include "convert/temperature/temperature.h"
+#include "convert/units.h"
+
+#include <map>
 
 #include <benchmark/benchmark.h>
 
@@ -15,82 +18,51 @@ namespace {
 
 using convert::Form;
 using numtext::commaLocale;
+namespace units = convert::units;
 
-template <typename Conversion>
-void runConversion(benchmark::State& state,
-                   std::initializer_list<std::pair<std::string, std::string>> texts,
-                   Conversion conversion) {
+// The texts are given in the order of the conversion's own list of fields.
+void runConversion(benchmark::State& state, const convert::Conversion& conversion,
+                   std::initializer_list<std::string_view> texts) {
+    std::map<std::string, std::string, std::less<>> fields;
+    auto text = texts.begin();
+    for (const std::string_view name : conversion.fields)
+        fields.emplace(name, *text++);
     for (auto _ : state) {
-        Form form(commaLocale, texts);
-        conversion(form);
-        benchmark::DoNotOptimize(form.outcome().steps.size());
+        Form form(commaLocale, fields);
+        conversion.run(form);
+        benchmark::DoNotOptimize(form.outcome().effects.size());
     }
 }
 
 void GradosSexADec(benchmark::State& state) {
-    runConversion(
-        state,
-        {{"txtGrados1", "10"}, {"txtMinutos1", "30"}, {"txtSegundos1", "36,5"}, {"txtGrados2", ""}},
-        convert::angles::GradosSexADec);
+    runConversion(state, convert::angles::gradosSexADec, {"10", "30", "36,5", ""});
 }
 void GradosDecASexa(benchmark::State& state) {
-    runConversion(state,
-                  {{"txtGrados1", ""},
-                   {"txtMinutos1", ""},
-                   {"txtSegundos1", ""},
-                   {"txtGrados2", "123,456789"}},
-                  convert::angles::GradosDecASexa);
+    runConversion(state, convert::angles::gradosDecASexa, {"", "", "", "123,456789"});
 }
 void HorasSexADec(benchmark::State& state) {
-    runConversion(state,
-                  {{"txtHoras1", "5"},
-                   {"txtMinutos2", "35"},
-                   {"txtSegundos2", "17,3"},
-                   {"comGrados3", "º"},
-                   {"txtHoras2", ""}},
-                  convert::angles::HorasSexADec);
+    runConversion(state, convert::angles::horasSexADec,
+                  {"5", "35", "17,3", units::degreesSign, ""});
 }
 void HorasDecASex(benchmark::State& state) {
-    runConversion(state,
-                  {{"txtHoras1", ""},
-                   {"txtMinutos2", ""},
-                   {"txtSegundos2", ""},
-                   {"comGrados3", "h"},
-                   {"txtHoras2", "17,99999"}},
-                  convert::angles::HorasDecASex);
+    runConversion(state, convert::angles::horasDecASex, {"", "", "", units::hoursSign, "17,99999"});
 }
 void DecADec(benchmark::State& state) {
-    runConversion(
-        state,
-        {{"txtGrados3", "2,5"},
-         {"comGrados1", "Grados"},
-         {"comGrados2", "Segundos"},
-         {"txtGrados4", ""}},
-        [](Form& form) { convert::angles::DecADec(form, convert::angles::degreeUnitChange); });
+    runConversion(state, convert::angles::decADec1, {"2,5", units::grados, units::segundos, ""});
 }
 void ShortDistance(benchmark::State& state) {
-    runConversion(state,
-                  {{"txtMedidas1", "12,5"},
-                   {"comMedidas1", "Pulgadas"},
-                   {"comMedidas2", "Centímetros"},
-                   {"txtMedidas2", ""}},
-                  convert::distances::convertShortDistance);
+    runConversion(state, convert::distances::shortDistance,
+                  {"12,5", units::pulgadas, units::centimetros, ""});
 }
 void LongDistance(benchmark::State& state) {
-    runConversion(state,
-                  {{"txtMedidas3", "4,2"},
-                   {"comMedidas3", "Años Luz"},
-                   {"comMedidas4", "Unidades Astronómicas"},
-                   {"txtMedidas4", ""}},
-                  convert::distances::convertLongDistance);
+    runConversion(state, convert::distances::longDistance,
+                  {"4,2", units::anosLuz, units::unidadesAstronomicas, ""});
 }
 void Temperature(benchmark::State& state) {
-    runConversion(state, {{"txtCelsius", "21,5"}, {"txtFahrenheit", ""}, {"txtKelvin", ""}},
-                  convert::temperature::fromCelsius);
+    runConversion(state, convert::temperature::celsiusConversion, {"21,5", "", ""});
 }
 void DewPoint(benchmark::State& state) {
-    runConversion(state, {{"txtCelsius", "21,5"}, {"labRocio", "-"}, {"labAvisoRocio", "-"}},
-                  [](Form& form) { convert::temperature::showDewPoint(form, 65); });
+    runConversion(state, convert::temperature::dewPoint, {"65", "21,5", "-", "-"});
 }
 
 BENCHMARK(GradosSexADec);

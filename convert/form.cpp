@@ -28,16 +28,16 @@ void Form::write(std::string_view field, std::string text) {
     if (outcome_.fault)
         return;
     it->second = text;
-    outcome_.steps.emplace_back(Write{std::string(field), std::move(text)});
+    outcome_.effects.emplace_back(Write{std::string(field), std::move(text)});
 }
 
-void Form::tell(numtext::Message message) {
+void Form::tell(Message message) {
     if (!outcome_.fault)
-        outcome_.steps.emplace_back(std::move(message));
+        outcome_.effects.emplace_back(std::move(message));
 }
 
 void Form::fault() {
-    tell(numtext::floatingPointFault());
+    tell(floatingPointFault());
     outcome_.fault = true;
 }
 

@@ -4,11 +4,12 @@
 //
 // A conversion reads the texts of its row, corrects them in place, writes results and may ask
 // for a message box, in a fixed order. Form keeps the current texts (so a step can read back
-// what an earlier step wrote) and records every write and message as a Step. The window then
-// replays the steps on the real controls. A conversion stops at its first floating-point fault:
+// what an earlier step wrote) and records every write and message as an Effect. The window
+// then replays them on the real controls. A conversion stops at its first floating-point fault:
 // from then on the form takes no more writes or messages.
 #pragma once
 
+#include "convert/message.h"
 #include "numtext/numtext.h"
 
 #include <initializer_list>
@@ -28,10 +29,10 @@ struct Write {
     bool operator==(const Write&) const = default;
 };
 
-using Step = std::variant<Write, numtext::Message>;
+using Effect = std::variant<Write, Message>;
 
 struct Outcome {
-    std::vector<Step> steps;
+    std::vector<Effect> effects;
     bool fault = false; // stopped on a floating-point fault
 };
 
@@ -46,7 +47,7 @@ public:
     // The current text of a field; the field must be one the form was built with.
     const std::string& text(std::string_view field) const;
     void write(std::string_view field, std::string text);
-    void tell(numtext::Message message);
+    void tell(Message message);
 
     // Number test and text-to-number conversion of a field's current text.
     bool isNumber(std::string_view field) const;

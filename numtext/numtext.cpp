@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The small pieces of number text: integer text, whole part and the messages.
+// The small pieces of number text: integer text and whole part.
 #include "numtext/numtext.h"
 
 #include <charconv>
@@ -15,14 +15,6 @@ std::string integerText(long long value) {
 
 double wholePart(double x) {
     return std::floor(x);
-}
-
-Message rangeWarning(std::string text) {
-    return Message{std::move(text), "Valor fuera de rango", MessageStyle::Warning};
-}
-
-Message floatingPointFault() {
-    return rangeWarning("El resultado queda fuera del rango de valores representables.");
 }
 
 } // namespace numtext

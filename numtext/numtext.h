@@ -83,22 +83,4 @@ inline bool textEquals(std::string_view a, std::string_view b) {
 // Whole part: the greatest integer not greater than x (-2.5 gives -3).
 double wholePart(double x);
 
-// A message box as the conversions ask for it; the window shows it.
-enum class MessageStyle { Plain = 0, Warning = 48 };
-
-inline constexpr std::string_view programTitle = "Tarabel";
-
-struct Message {
-    std::string text;
-    std::string title{programTitle};
-    MessageStyle style = MessageStyle::Plain;
-    bool operator==(const Message&) const = default;
-};
-
-// The range warning every conversion uses: warning icon, title "Valor fuera de rango".
-Message rangeWarning(std::string text);
-
-// The one message for a floating-point fault (a result beyond the double range).
-Message floatingPointFault();
-
 } // namespace numtext

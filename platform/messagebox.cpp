@@ -6,8 +6,8 @@
 
 namespace platform {
 
-void showMessageBox(QWidget* parent, const numtext::Message& message) {
-    const auto icon = message.style == numtext::MessageStyle::Warning ? QMessageBox::Warning
+void showMessageBox(QWidget* parent, const convert::Message& message) {
+    const auto icon = message.style == convert::MessageStyle::Warning ? QMessageBox::Warning
                                                                       : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromStdString(message.title),
                     QString::fromStdString(message.text), QMessageBox::Ok, parent);

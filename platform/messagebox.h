@@ -4,12 +4,12 @@
 // icon for the warning style and none otherwise.
 #pragma once
 
-#include "numtext/numtext.h"
+#include "convert/message.h"
 
 class QWidget;
 
 namespace platform {
 
-void showMessageBox(QWidget* parent, const numtext::Message& message);
+void showMessageBox(QWidget* parent, const convert::Message& message);
 
 } // namespace platform

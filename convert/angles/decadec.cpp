@@ -8,8 +8,8 @@ namespace convert::angles {
 
 namespace {
 constexpr numtext::Mask amountMask = numtext::mask("0.00######");
-constexpr std::string_view minutes = "Minutos";
-constexpr std::string_view seconds = "Segundos";
+constexpr std::string_view minutes = units::minutos;
+constexpr std::string_view seconds = units::segundos;
 
 enum class Step { Copy, TimesSixty, TimesSixtyTwice, OverSixty, OverSixtyTwice };
 
@@ -67,7 +67,7 @@ void DecADec(Form& form, const UnitChangeRow& row) {
     if (!form.isNumber(row.input))
         form.write(row.input, numtext::integerText(0));
     if (*form.number(row.input) < 0) {
-        form.tell(numtext::rangeWarning("Solo valores positivos"));
+        form.tell(rangeWarning("Solo valores positivos"));
         form.write(row.input, numtext::integerText(0));
     }
     const double x = *form.number(row.input);

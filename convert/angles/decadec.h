@@ -4,8 +4,10 @@
 // arc, or hours, minutes and seconds of time.
 #pragma once
 
-#include "convert/form.h"
+#include "convert/conversion.h"
+#include "convert/units.h"
 
+#include <array>
 #include <string_view>
 
 namespace convert::angles {
@@ -20,14 +22,25 @@ struct UnitChangeRow {
 };
 
 inline constexpr UnitChangeRow degreeUnitChange{"txtGrados3", "txtGrados4", "comGrados1",
-                                                "comGrados2", "Grados"};
+                                                "comGrados2", units::grados};
 inline constexpr UnitChangeRow hourUnitChange{"txtHoras3", "txtHoras4", "comHoras1", "comHoras2",
-                                              "Horas"};
+                                              units::horas};
+
+constexpr std::array<std::string_view, 4> fieldsOf(const UnitChangeRow& row) {
+    return {row.input, row.sourceUnit, row.targetUnit, row.output};
+}
+inline constexpr std::array degreeUnitChangeFields = fieldsOf(degreeUnitChange);
+inline constexpr std::array hourUnitChangeFields = fieldsOf(hourUnitChange);
 
 // Corrects the input (not a number: "0"; negative: a warning, then "0"), writes the amount in
 // the target unit and shows both fields through the mask "0.00######". List texts that name
 // no pair of units leave the output's value as it was. A result beyond the double range stops
 // the conversion with the floating-point fault.
 void DecADec(Form& form, const UnitChangeRow& row);
+
+inline constexpr Conversion decADec1{"DecADecGrados", degreeUnitChangeFields,
+                                     [](Form& form) { DecADec(form, degreeUnitChange); }};
+inline constexpr Conversion decADec2{"DecADecHoras", hourUnitChangeFields,
+                                     [](Form& form) { DecADec(form, hourUnitChange); }};
 
 } // namespace convert::angles

@@ -2,13 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/angles/degrees.h"
 
-#include "convert/angles/sexagesimal.h"
-
 namespace convert::angles {
 
 namespace {
-constexpr SexagesimalFields sexagesimal{"txtGrados1", "txtMinutos1", "txtSegundos1"};
-constexpr std::string_view decimal = "txtGrados2";
+constexpr const SexagesimalFields& sexagesimal = degreeSexagesimal;
+constexpr std::string_view decimal = degreeDecimal;
 constexpr double fullCircle = 360;
 } // namespace
 

@@ -3,12 +3,23 @@
 // Angles between degrees, minutes and seconds of arc and decimal degrees.
 #pragma once
 
-#include "convert/form.h"
+#include "convert/angles/sexagesimal.h"
+#include "convert/conversion.h"
+
+#include <array>
 
 namespace convert::angles {
 
-// Reads and writes txtGrados1, txtMinutos1, txtSegundos1 (sexagesimal) and txtGrados2 (decimal).
+inline constexpr SexagesimalFields degreeSexagesimal{"txtGrados1", "txtMinutos1", "txtSegundos1"};
+inline constexpr std::string_view degreeDecimal = "txtGrados2";
+inline constexpr std::array degreeFields{degreeSexagesimal.whole, degreeSexagesimal.minutes,
+                                         degreeSexagesimal.seconds, degreeDecimal};
+
+// Both read and write the degree row's sexagesimal fields and its decimal field.
 void GradosSexADec(Form& form);
 void GradosDecASexa(Form& form);
+
+inline constexpr Conversion gradosSexADec{"GradosSexADec", degreeFields, GradosSexADec};
+inline constexpr Conversion gradosDecASexa{"GradosDecASexa", degreeFields, GradosDecASexa};
 
 } // namespace convert::angles

@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/angles/hours.h"
 
-#include "convert/angles/sexagesimal.h"
+#include "convert/units.h"
 
 #include <optional>
 
 namespace convert::angles {
 
 namespace {
-constexpr SexagesimalFields sexagesimal{"txtHoras1", "txtMinutos2", "txtSegundos2"};
-constexpr std::string_view decimal = "txtHoras2";
-constexpr std::string_view unitList = "comGrados3";
+constexpr const SexagesimalFields& sexagesimal = hourSexagesimal;
+constexpr std::string_view decimal = hourDecimal;
+constexpr std::string_view unitList = hourDecimalUnit;
 constexpr double degreesPerHour = 15;
 constexpr double hoursPerDay = 24;
 constexpr double fullCircle = 360;
@@ -29,11 +29,11 @@ void HorasSexADec(Form& form) {
     const std::string& unit = form.text(unitList);
 
     std::optional<double> d;
-    if (numtext::textEquals(unit, degreesUnit)) {
+    if (numtext::textEquals(unit, units::degreesSign)) {
         const double t1 = (m * degreesPerHour) / 60;
         const double t2 = h * degreesPerHour + t1;
         d = ((s * degreesPerHour) / 60) / 60 + t2;
-    } else if (numtext::textEquals(unit, hoursUnit)) {
+    } else if (numtext::textEquals(unit, units::hoursSign)) {
         const double t1 = m / 60;
         const double t2 = h + t1;
         d = ((s / 60) / 60) + t2;
@@ -47,10 +47,10 @@ void HorasSexADec(Form& form) {
 
 void HorasDecASex(Form& form) {
     const std::string& unit = form.text(unitList);
-    if (numtext::textEquals(unit, degreesUnit)) {
+    if (numtext::textEquals(unit, units::degreesSign)) {
         correctInput(form, {{decimal, fullCircle}});
         splitSexagesimal(form, *form.number(decimal) / degreesPerHour, sexagesimal);
-    } else if (numtext::textEquals(unit, hoursUnit)) {
+    } else if (numtext::textEquals(unit, units::hoursSign)) {
         correctInput(form, {{decimal, hoursPerDay}});
         splitSexagesimal(form, *form.number(decimal), sexagesimal);
     }

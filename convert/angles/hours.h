@@ -4,19 +4,27 @@
 // 15 degrees to the hour.
 #pragma once
 
-#include "convert/form.h"
+#include "convert/angles/sexagesimal.h"
+#include "convert/conversion.h"
 
+#include <array>
 #include <string_view>
 
 namespace convert::angles {
 
-// The entries of comGrados3, the unit of the decimal field; any other text is neither unit.
-inline constexpr std::string_view hoursUnit = "h";
-inline constexpr std::string_view degreesUnit = "º"; // U+00BA, the masculine ordinal
+inline constexpr SexagesimalFields hourSexagesimal{"txtHoras1", "txtMinutos2", "txtSegundos2"};
+inline constexpr std::string_view hourDecimal = "txtHoras2";
+// Its text says the unit of the decimal field: units::hoursSign or units::degreesSign, exactly;
+// any other text is neither unit.
+inline constexpr std::string_view hourDecimalUnit = "comGrados3";
+inline constexpr std::array hourFields{hourSexagesimal.whole, hourSexagesimal.minutes,
+                                       hourSexagesimal.seconds, hourDecimalUnit, hourDecimal};
 
-// Both read comGrados3 (the unit, compared exactly), txtHoras1, txtMinutos2, txtSegundos2
-// (sexagesimal) and txtHoras2 (decimal), and write the sexagesimal and decimal fields.
+// Both read the unit and the hour row's fields, and write its sexagesimal and decimal fields.
 void HorasSexADec(Form& form);
 void HorasDecASex(Form& form);
+
+inline constexpr Conversion horasSexADec{"HorasSexADec", hourFields, HorasSexADec};
+inline constexpr Conversion horasDecASex{"HorasDecASex", hourFields, HorasDecASex};
 
 } // namespace convert::angles

@@ -3,16 +3,27 @@
 // The two length converters of the distances page.
 #pragma once
 
-#include "convert/form.h"
+#include "convert/conversion.h"
+
+#include <array>
+#include <string_view>
 
 namespace convert::distances {
 
-// Everyday lengths: reads txtMedidas1 (source), comMedidas1 and comMedidas2 (units) and
-// txtMedidas2 (result); writes txtMedidas1 and txtMedidas2, both through display masks.
+// Each row: the source, its unit, the target unit, the result.
+inline constexpr std::array<std::string_view, 4> shortFields{"txtMedidas1", "comMedidas1",
+                                                             "comMedidas2", "txtMedidas2"};
+inline constexpr std::array<std::string_view, 4> longFields{"txtMedidas3", "comMedidas3",
+                                                            "comMedidas4", "txtMedidas4"};
+
+// Everyday lengths: writes the source and the result, both through display masks.
 void convertShortDistance(Form& form);
 
-// Long and astronomical lengths: reads txtMedidas3 (source), comMedidas3 and comMedidas4
-// (units); writes txtMedidas4 as general number text. The source is only ever reset to "0".
+// Long and astronomical lengths: writes the result as general number text. The source is only
+// ever reset to "0".
 void convertLongDistance(Form& form);
+
+inline constexpr Conversion shortDistance{"ShortDistance", shortFields, convertShortDistance};
+inline constexpr Conversion longDistance{"LongDistance", longFields, convertLongDistance};
 
 } // namespace convert::distances

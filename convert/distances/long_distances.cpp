@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/distances/distances.h"
 #include "convert/distances/source_check.h"
+#include "convert/units.h"
 
 #include <array>
 #include <optional>
@@ -11,10 +12,10 @@ namespace convert::distances {
 
 namespace {
 
-constexpr std::string_view source = "txtMedidas3";
-constexpr std::string_view sourceUnit = "comMedidas3";
-constexpr std::string_view targetUnit = "comMedidas4";
-constexpr std::string_view result = "txtMedidas4";
+constexpr std::string_view source = longFields[0];
+constexpr std::string_view sourceUnit = longFields[1];
+constexpr std::string_view targetUnit = longFields[2];
+constexpr std::string_view result = longFields[3];
 
 // One operation by one constant; the kilometre needs none.
 struct Operation {
@@ -39,15 +40,17 @@ constexpr double kilometresPerLightYear = 9460536207000;
 constexpr double kilometresPerParsec = 30856780200000;
 
 constexpr std::array<Unit, 5> units{{
-    {"Kilómetros", {Operation::None, 0}, {Operation::None, 0}},
-    {"Millas", {Operation::Divide, milesPerKilometre}, {Operation::Multiply, milesPerKilometre}},
-    {"Unidades Astronómicas",
+    {units::kilometros, {Operation::None, 0}, {Operation::None, 0}},
+    {units::millas,
+     {Operation::Divide, milesPerKilometre},
+     {Operation::Multiply, milesPerKilometre}},
+    {units::unidadesAstronomicas,
      {Operation::Multiply, kilometresPerAstronomicalUnit},
      {Operation::Divide, kilometresPerAstronomicalUnit}},
-    {"Años Luz",
+    {units::anosLuz,
      {Operation::Multiply, kilometresPerLightYear},
      {Operation::Divide, kilometresPerLightYear}},
-    {"Parsecs",
+    {units::parsecs,
      {Operation::Multiply, kilometresPerParsec},
      {Operation::Divide, kilometresPerParsec}},
 }};

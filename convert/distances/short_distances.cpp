@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/distances/distances.h"
 #include "convert/distances/source_check.h"
+#include "convert/units.h"
 
 #include <array>
 #include <string_view>
@@ -10,18 +11,18 @@ namespace convert::distances {
 
 namespace {
 
-constexpr std::string_view source = "txtMedidas1";
-constexpr std::string_view sourceUnit = "comMedidas1";
-constexpr std::string_view targetUnit = "comMedidas2";
-constexpr std::string_view result = "txtMedidas2";
+constexpr std::string_view source = shortFields[0];
+constexpr std::string_view sourceUnit = shortFields[1];
+constexpr std::string_view targetUnit = shortFields[2];
+constexpr std::string_view result = shortFields[3];
 
 constexpr auto resultMask = numtext::mask("0.00###");
 constexpr auto finalMask = numtext::mask("0.00######");
 
-constexpr std::string_view cm = "Centímetros";
-constexpr std::string_view in = "Pulgadas";
-constexpr std::string_view ft = "Pies";
-constexpr std::string_view yd = "Yardas";
+constexpr std::string_view cm = units::centimetros;
+constexpr std::string_view in = units::pulgadas;
+constexpr std::string_view ft = units::pies;
+constexpr std::string_view yd = units::yardas;
 
 enum class Operation { Copy, Multiply, Divide };
 

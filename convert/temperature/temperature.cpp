@@ -8,10 +8,6 @@ namespace convert::temperature {
 
 namespace {
 
-constexpr std::string_view celsius = "txtCelsius";
-constexpr std::string_view fahrenheit = "txtFahrenheit";
-constexpr std::string_view kelvin = "txtKelvin";
-
 using Formula = double (*)(double);
 
 struct Scale {
@@ -60,7 +56,7 @@ void convertFrom(Form& form, const Scale& scale) {
     if (!form.isNumber(scale.source))
         form.write(scale.source, numtext::integerText(0));
     if (*form.number(scale.source) < scale.lowerLimit) {
-        form.tell(numtext::rangeWarning(std::string(scale.warning)));
+        form.tell(rangeWarning(std::string(scale.warning)));
         form.write(scale.source, numtext::integerText(0));
     }
 

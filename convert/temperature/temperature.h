@@ -3,18 +3,30 @@
 // Temperatures among the Celsius, Fahrenheit and Kelvin scales.
 #pragma once
 
-#include "convert/form.h"
+#include "convert/conversion.h"
+
+#include <array>
+#include <string_view>
 
 namespace convert::temperature {
 
 inline constexpr numtext::Mask temperatureMask = numtext::mask("0.0##");
 
-// Each reads its own scale's field and writes the three fields txtCelsius, txtFahrenheit and
-// txtKelvin: the source field first, tidied through the mask, then the other two. A source that
-// is not a number becomes "0"; one below absolute zero becomes "0" after a warning. On a
-// floating-point fault the form stops with the fields written so far.
+inline constexpr std::string_view celsius = "txtCelsius";
+inline constexpr std::string_view fahrenheit = "txtFahrenheit";
+inline constexpr std::string_view kelvin = "txtKelvin";
+inline constexpr std::array scaleFields{celsius, fahrenheit, kelvin};
+
+// Each reads its own scale's field and writes the three fields: the source field first, tidied
+// through the mask, then the other two. A source that is not a number becomes "0"; one below
+// absolute zero becomes "0" after a warning. On a floating-point fault the form stops with the
+// fields written so far.
 void fromCelsius(Form& form);
 void fromFahrenheit(Form& form);
 void fromKelvin(Form& form);
+
+inline constexpr Conversion celsiusConversion{"FromCelsius", scaleFields, fromCelsius};
+inline constexpr Conversion fahrenheitConversion{"FromFahrenheit", scaleFields, fromFahrenheit};
+inline constexpr Conversion kelvinConversion{"FromKelvin", scaleFields, fromKelvin};
 
 } // namespace convert::temperature

@@ -45,7 +45,7 @@ private slots:
         apptest::Window window;
         window->txtGrados4->setText("old");
         QStringList atMessage;
-        window->setMessageSink([&](const numtext::Message& m) {
+        window->setMessageSink([&](const convert::Message& m) {
             atMessage << apptest::describe(m) << window.texts({"txtGrados3", "txtGrados4"});
         });
         apptest::typeAndEnter(window->txtGrados3, "-5");

@@ -3,6 +3,8 @@
 // The main window as it opens: its named controls, opening texts, lists, menus and focus ring.
 #include "helpers/window_test.h"
 
+#include "convert/catalogue.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,6 +42,15 @@ class StartupTest : public QObject {
     apptest::Window window_; // as it opened; only looked at
 
 private slots:
+    // Every field a conversion reads or writes is a control of the window by that name.
+    void conversionsNameControlsOfTheWindow() {
+        for (const convert::Conversion* conversion : convert::allConversions)
+            for (const std::string_view field : conversion->fields)
+                QVERIFY2(
+                    window_.findChild<QWidget*>(QString::fromLatin1(field.data(), field.size())),
+                    field.data());
+    }
+
     // Other tools find controls by name: each name once in the window, on the kind of object its
     // first three letters say.
     void everyControlByNameAndKind() {

@@ -79,7 +79,7 @@ private slots:
             about::StartSysInfo({&registry,
                                  [&](const std::string& path) { return record("file ", path); },
                                  [&](const std::string& path) { return record("start ", path); },
-                                 [&](const numtext::Message& m) {
+                                 [&](const convert::Message& m) {
                                      seen << (m == about::sysInfoUnavailable() ? "told" : "?");
                                  },
                                  locale});

@@ -224,8 +224,8 @@ TEST_P(AnglesTest, BothRowsChangeTheUnitAlike) {
             const bool negative = c.input[0] == '-';
             EXPECT_EQ(messagesOf(outcome).size(), negative ? 1u : 0u);
             if (negative) {
-                EXPECT_EQ(outcome.steps.front(),
-                          convert::Step{numtext::rangeWarning("Solo valores positivos")});
+                EXPECT_EQ(outcome.effects.front(),
+                          convert::Effect{convert::rangeWarning("Solo valores positivos")});
                 EXPECT_EQ(fieldsWritten(outcome), std::vector({in, out, in}));
             }
         }

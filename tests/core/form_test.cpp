@@ -20,7 +20,7 @@ TEST_P(FormFaultTest, AStepThatLeavesTheRangeWritesNothingAndStopsTheRest) {
         f.write("a", "3");
         f.writeMasked("b", value, numtext::mask("0.00"));
         f.write("b", "4");
-        f.tell(numtext::rangeWarning("later"));
+        f.tell(convert::rangeWarning("later"));
         testing_support::expectFault(f.outcome());
         expectTexts(f, {{"a", "3"}, {"b", "2"}});
     }

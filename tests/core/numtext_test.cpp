@@ -99,13 +99,13 @@ TEST(SmallPieces, IntegerTextWholePartAndMessages) {
     EXPECT_EQ(numtext::integerText(std::numeric_limits<long long>::min()), "-9223372036854775808");
     EXPECT_EQ(numtext::wholePart(2.5), 2);
     EXPECT_EQ(numtext::wholePart(-2.5), -3);
-    using numtext::MessageStyle;
-    EXPECT_EQ(numtext::rangeWarning("Solo valores positivos"),
-              (numtext::Message{"Solo valores positivos", "Valor fuera de rango",
+    using convert::MessageStyle;
+    EXPECT_EQ(convert::rangeWarning("Solo valores positivos"),
+              (convert::Message{"Solo valores positivos", "Valor fuera de rango",
                                 MessageStyle::Warning}));
-    EXPECT_EQ(numtext::floatingPointFault(),
-              numtext::rangeWarning(numtext::floatingPointFault().text));
-    EXPECT_EQ(numtext::Message{"Hola"}, (numtext::Message{"Hola", "Tarabel", MessageStyle::Plain}));
+    EXPECT_EQ(convert::floatingPointFault(),
+              convert::rangeWarning(convert::floatingPointFault().text));
+    EXPECT_EQ(convert::Message{"Hola"}, (convert::Message{"Hola", "Tarabel", MessageStyle::Plain}));
 }
 
 } // namespace

@@ -79,13 +79,13 @@ TEST_P(TemperatureTest, ConvertsFromEachScale) {
                 order.push_back(field);
         }
         EXPECT_EQ(fieldsWritten(form.outcome()), order);
-        const auto warned = numtext::rangeWarning("Solo valores mayores a " + s.limit);
-        const std::vector<numtext::Message> told[] = {
-            {}, {warned}, {numtext::floatingPointFault()}};
+        const auto warned = convert::rangeWarning("Solo valores mayores a " + s.limit);
+        const std::vector<convert::Message> told[] = {
+            {}, {warned}, {convert::floatingPointFault()}};
         EXPECT_EQ(messagesOf(form.outcome()), told[c.told]);
         EXPECT_EQ(form.faulted(), c.told == fault);
         if (c.told == warning) { // before any write
-            EXPECT_EQ(form.outcome().steps.front(), convert::Step{warned});
+            EXPECT_EQ(form.outcome().effects.front(), convert::Effect{warned});
         }
     }
 }
@@ -130,11 +130,12 @@ TEST_P(TemperatureTest, ShowsTheHumidityTheDewPointAndItsWarning) {
         SCOPED_TRACE(std::to_string(c.humidity) + " % " + c.celsius);
         // Every label starts "old", so each must be written afresh.
         Form form = this->form({{"txtCelsius", c.celsius},
+                                {"sldHumedad", std::to_string(c.humidity)},
                                 {"labHumedad", "old"},
                                 {"labRocio", "old"},
                                 {"labAvisoRocio", "old"}});
-        showHumidity(form, c.humidity);
-        showDewPoint(form, c.humidity);
+        showHumidity(form);
+        showDewPoint(form);
         expectTexts(form, {{"labHumedad", std::to_string(c.humidity) + " %"},
                            {"labRocio", c.dewPoint},
                            {"labAvisoRocio", c.warning}});

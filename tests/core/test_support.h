@@ -25,10 +25,10 @@ struct NamedLocale {
 };
 
 // The messages a conversion asked for, in order.
-inline std::vector<numtext::Message> messagesOf(const convert::Outcome& outcome) {
-    std::vector<numtext::Message> messages;
-    for (const auto& step : outcome.steps)
-        if (const auto* message = std::get_if<numtext::Message>(&step))
+inline std::vector<convert::Message> messagesOf(const convert::Outcome& outcome) {
+    std::vector<convert::Message> messages;
+    for (const auto& step : outcome.effects)
+        if (const auto* message = std::get_if<convert::Message>(&step))
             messages.push_back(*message);
     return messages;
 }
@@ -36,7 +36,7 @@ inline std::vector<numtext::Message> messagesOf(const convert::Outcome& outcome)
 // The fields a conversion wrote, in order; writes in a row to one field count once.
 inline std::vector<std::string> fieldsWritten(const convert::Outcome& outcome) {
     std::vector<std::string> fields;
-    for (const auto& step : outcome.steps)
+    for (const auto& step : outcome.effects)
         if (const auto* write = std::get_if<convert::Write>(&step))
             if (fields.empty() || fields.back() != write->field)
                 fields.push_back(write->field);
@@ -50,7 +50,7 @@ inline bool wasWritten(const convert::Outcome& outcome, std::string_view field) 
 // Stopped on a floating-point fault, with its one message.
 inline void expectFault(const convert::Outcome& outcome) {
     EXPECT_TRUE(outcome.fault);
-    EXPECT_EQ(messagesOf(outcome), std::vector{numtext::floatingPointFault()});
+    EXPECT_EQ(messagesOf(outcome), std::vector{convert::floatingPointFault()});
 }
 
 using Texts = std::initializer_list<std::pair<std::string_view, std::string_view>>;

@@ -32,9 +32,9 @@ inline const QStringList textFields =
           "txtMedidas3 txtMedidas4 txtCelsius txtFahrenheit txtKelvin");
 
 // A message as the tests compare it: "title | text", with " | warning" for a warning box.
-inline QString describe(const numtext::Message& message) {
+inline QString describe(const convert::Message& message) {
     return QString::fromStdString(message.title + " | " + message.text) +
-           (message.style == numtext::MessageStyle::Warning ? " | warning" : "");
+           (message.style == convert::MessageStyle::Warning ? " | warning" : "");
 }
 
 inline QString describe(const QMessageBox& box) {
@@ -47,7 +47,7 @@ class Window : public frmPrincipal {
 public:
     explicit Window(const numtext::NumberLocale& locale = numtext::fullStopLocale) {
         setNumberLocale(locale);
-        setMessageSink([this](const numtext::Message& m) { messages << describe(m); });
+        setMessageSink([this](const convert::Message& m) { messages << describe(m); });
         show();
         activateWindow();
         if (!QTest::qWaitForWindowActive(this))
