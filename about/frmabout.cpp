@@ -3,9 +3,11 @@
 #include "about/frmabout.h"
 
 #include "about/version.h"
+#include "numtext/numtext.h"
 #include "platform/messagebox.h"
 #include "platform/theme.h"
 #include "platform/twips.h"
+#include "platform/widgets.h"
 
 #include <QColor>
 #include <QEvent>
@@ -33,38 +35,10 @@ constexpr const char* designedColour = "designedColour";
 constexpr int clientWidthTwips = 5595;
 constexpr int clientHeightTwips = 3555;
 
-// Fonts of the window. Where the Windows families are missing, Verdana's stand-in is DejaVu Sans
-// (drawn after it); for the narrower faces a metric-compatible family, failing that the condensed
-// DejaVu face, whose widths come closest.
-QFont fontOf(const QStringList& families, double points, bool bold = false) {
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont verdana(double points, bool bold = false) {
-    return fontOf({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, points, bold);
-}
-
-QFont arial(double points, bool bold = false) {
-    return fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("DejaVu Sans Condensed")},
-                  points, bold);
-}
-
-QFont msSansSerif(double points, bool bold = false) {
-    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                   QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed")},
-                  points, bold);
-}
-
-template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& where) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(where);
-    return widget;
-}
+using widgets::arial;
+using widgets::msSansSerif;
+using widgets::place;
+using widgets::verdana;
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
               const QColor& colour, const QRect& where) {

@@ -33,7 +33,7 @@ private:
 
 // "&h" and the bytes from the last to the first, two hexadecimal digits each, so that every
 // byte keeps its place (with one digit for small bytes, 01 00 and 10 would give the same text).
-std::string numberValueText(std::string_view bytes, const numtext::NumberLocale& locale) {
+std::string numberValueText(std::string_view bytes) {
     static constexpr char digits[] = "0123456789ABCDEF";
     std::string text = "&h";
     for (auto byte = bytes.rbegin(); byte != bytes.rend(); ++byte) {
@@ -41,21 +41,13 @@ std::string numberValueText(std::string_view bytes, const numtext::NumberLocale&
         text += digits[value >> 4];
         text += digits[value & 0x0F];
     }
-    // Our number test refuses hexadecimal forms, so today the text stays as built; should the
-    // rules ever accept it, it is written as any other number.
-    if (const auto number = numtext::toNumber(text, locale))
-        return numtext::generalNumberText(*number, locale);
-    return text;
+    return text; // no number text of ours reads hexadecimal: it stays as built
 }
 
 } // namespace
 
-SysInfoServices systemServices(numtext::NumberLocale locale) {
-    return {&platform::systemRegistry(),
-            platform::isPlainFile,
-            platform::startProgram,
-            {},
-            std::move(locale)};
+SysInfoServices systemServices() {
+    return {&platform::systemRegistry(), platform::isPlainFile, platform::startProgram, {}};
 }
 
 convert::Message sysInfoUnavailable() {
@@ -63,8 +55,7 @@ convert::Message sysInfoUnavailable() {
 }
 
 bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot KeyRoot,
-                 std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal,
-                 const numtext::NumberLocale& locale) {
+                 std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal) {
     // Reading asks for read access only: below HKEY_LOCAL_MACHINE a standard user is refused
     // anything more, and the value would then look missing.
     platform::Registry::Key key{};
@@ -94,7 +85,7 @@ bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot KeyRoot,
         KeyVal = text;
         break;
     case platform::typeNumber:
-        KeyVal = numberValueText(text, locale);
+        KeyVal = numberValueText(text);
         break;
     default: // read, but of no type we turn into text: the caller's text stays
         break;
@@ -106,13 +97,11 @@ void StartSysInfo(const SysInfoServices& services) {
     try {
         std::string path;
         auto& registry = *services.registry;
-        if (GetKeyValue(registry, platform::localMachine, toolKey, toolValue, path,
-                        services.locale)) {
+        if (GetKeyValue(registry, platform::localMachine, toolKey, toolValue, path)) {
             // The value names the tool's file itself; a path that leads nowhere fails to start.
             if (services.startProgram(path))
                 return;
-        } else if (GetKeyValue(registry, platform::localMachine, folderKey, folderValue, path,
-                               services.locale)) {
+        } else if (GetKeyValue(registry, platform::localMachine, folderKey, folderValue, path)) {
             path += toolFile;
             if (services.fileExists(path) && services.startProgram(path))
                 return;

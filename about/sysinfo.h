@@ -7,7 +7,6 @@
 #pragma once
 
 #include "convert/message.h"
-#include "numtext/numtext.h"
 #include "platform/registry.h"
 
 #include <cstddef>
@@ -33,12 +32,11 @@ struct SysInfoServices {
     std::function<bool(const std::string& path)> fileExists;
     std::function<bool(const std::string& path)> startProgram;
     std::function<void(const convert::Message&)> showMessage;
-    numtext::NumberLocale locale;
 };
 
 // The system's registry, file test and program start. The message sink is left empty for the
 // window to fill with its own box.
-SysInfoServices systemServices(numtext::NumberLocale locale);
+SysInfoServices systemServices();
 
 // Reads the value `SubKeyRef` of the key `KeyName` below `KeyRoot` into `KeyVal`. True when the
 // value was read: a string sets KeyVal to its text, a 32-bit number to "&h" and its bytes in
@@ -46,8 +44,7 @@ SysInfoServices systemServices(numtext::NumberLocale locale);
 // with KeyVal empty, when the key or the value is missing, unreadable or longer than the buffer.
 // Throws EmptyRegistryValue for a value of size 0. The key is closed on every path.
 bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot KeyRoot,
-                 std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal,
-                 const numtext::NumberLocale& locale);
+                 std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal);
 
 // Starts the system-information tool named by the registry, or tells the user it is not
 // available.

@@ -133,7 +133,8 @@ private:
     void describeForScreenReaders();
     // The texts with colours of their own, readable on the current theme.
     void applyThemeColours();
-    void setTabOrder();
+    // The Tab order of the controls, and the focus on the first of them.
+    void orderFocus();
     void connectHandlers();
     // Select-on-focus: make `button` the default (unless null) and select the whole text.
     void selectOnFocus(QLineEdit* field, QPushButton* button);

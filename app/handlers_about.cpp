@@ -6,7 +6,7 @@
 
 // Opens the About window modally; it is built and loaded afresh each time and ends when closed.
 void frmPrincipal::mnuAcercaDe_Click() {
-    auto* aboutWindow = new frmAbout(about::systemServices(numberLocale()), this);
+    auto* aboutWindow = new frmAbout(about::systemServices(), this);
     aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
     runModal([aboutWindow] { aboutWindow->exec(); });
 }

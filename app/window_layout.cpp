@@ -15,12 +15,12 @@
 #include "convert/temperature/dewpoint.h"
 #include "convert/units.h"
 #include "platform/twips.h"
+#include "platform/widgets.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -48,6 +48,10 @@ constexpr int clientHeightTwips = 4080;
 constexpr int statusBarTwips = 255;
 
 namespace units = convert::units;
+using widgets::fontOf;
+using widgets::msSansSerif;
+using widgets::place;
+using widgets::verdana;
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -57,34 +61,6 @@ QRect onPage(int left, int top, int width, int height) {
     return twips::rect(left, top - tabStripTwips, width, height);
 }
 
-// Fonts of the description, with what Debian ships standing in for the Windows families.
-QFont fontOf(const QStringList& families, double points, bool bold = false) {
-    // Only the families that are installed: asking for a missing one sends every font through
-    // the system's substitution rules, a good part of the start-up time.
-    static const QStringList installed = QFontDatabase::families();
-    QStringList present;
-    for (const QString& family : families)
-        if (installed.contains(family))
-            present << family;
-    QFont font;
-    font.setFamilies(present.isEmpty() ? families : present);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont verdana(double points, bool bold = false) {
-    return fontOf({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, points, bold);
-}
-
-// MS Sans Serif is narrower than DejaVu Sans; the condensed cut keeps the unit names within
-// their lists where it is installed.
-QFont msSansSerif(double points) {
-    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                   QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")},
-                  points);
-}
-
 // The arrow buttons drew a Wingdings glyph; these two Unicode arrows have the same heavy look
 // and both live in DejaVu Sans, so they match each other wherever that font is found.
 const QString leftArrow = QStringLiteral("\u2B05");
@@ -92,12 +68,6 @@ const QString rightArrow = QStringLiteral("\u27A1");
 
 QFont arrowFont() {
     return fontOf({QStringLiteral("DejaVu Sans"), QStringLiteral("Segoe UI Symbol")}, 9, true);
-}
-
-template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& where) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(where);
-    return widget;
 }
 
 QLineEdit* textField(QWidget* page, const char* name, const QRect& where) {
@@ -295,7 +265,7 @@ void frmPrincipal::buildWindow() {
 
     setFixedSize(twips::px(clientWidthTwips),
                  menuBar()->sizeHint().height() + twips::px(clientHeightTwips));
-    setTabOrder();
+    orderFocus();
     describeForScreenReaders();
     applyThemeColours();
 }
@@ -483,7 +453,7 @@ void frmPrincipal::buildStatusBar() {
     numLockPanel_ = new NumLockPanel(labNum);
 }
 
-void frmPrincipal::setTabOrder() {
+void frmPrincipal::orderFocus() {
     QWidget* const order[] = {
         cmdLimpiar,
         tabFichas->tabBar(),

@@ -55,6 +55,31 @@ std::string_view withoutBlanksAround(std::string_view s) {
     return s;
 }
 
+struct Exponent {
+    long long value;
+    std::size_t end; // where the text goes on after it
+};
+
+// The exponent that starts at `i`: "E" or "e", an optional sign and at least one digit, its value
+// saturated far beyond the double range. nullopt when there is no complete exponent there.
+std::optional<Exponent> readExponent(std::string_view text, std::size_t i) {
+    const std::size_t n = text.size();
+    if (i >= n || (text[i] != 'e' && text[i] != 'E'))
+        return std::nullopt;
+    ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i >= n || !isDigit(text[i]))
+        return std::nullopt;
+    long long exponent = 0;
+    while (i < n && isDigit(text[i]))
+        exponent = detail::saturatedExponentStep(exponent, text[i++]);
+    return Exponent{negative ? -exponent : exponent, i};
+}
+
 // Reads the number that makes up the whole of `text` (blanks around already removed).
 // nullopt when the text is not a number or its value is beyond the double range.
 std::optional<double> readWholeNumber(std::string_view text, const NumberLocale& locale) {
@@ -99,20 +124,11 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberLocale&
     if (!anyDigit)
         return std::nullopt;
 
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == '+' || text[i] == '-')) {
-            negativeExponent = text[i] == '-';
-            ++i;
-        }
-        if (i >= n || !isDigit(text[i]))
-            return std::nullopt;
-        long long exponent = 0;
-        while (i < n && isDigit(text[i]))
-            exponent = detail::saturatedExponentStep(exponent, text[i++]);
-        reader.setExponent(negativeExponent ? -exponent : exponent);
+    if (const auto exponent = readExponent(text, i)) {
+        reader.setExponent(exponent->value);
+        i = exponent->end;
     }
+    // What is left, an incomplete exponent included, makes the text no number.
     if (i != n)
         return std::nullopt;
     return reader.toDouble(negative);
@@ -154,23 +170,8 @@ double readLeadingNumber(std::string_view text) {
         return 0.0;
 
     // The exponent counts only when it is complete: "1e" and "1e+" read as 1.
-    std::size_t e = i;
-    if (e < n && (text[e] == 'e' || text[e] == 'E')) {
-        ++e;
-        bool negativeExponent = false;
-        if (e < n && (text[e] == '+' || text[e] == '-')) {
-            negativeExponent = text[e] == '-';
-            ++e;
-        }
-        long long exponent = 0;
-        bool complete = false;
-        while (e < n && isDigit(text[e])) {
-            exponent = detail::saturatedExponentStep(exponent, text[e++]);
-            complete = true;
-        }
-        if (complete)
-            reader.setExponent(negativeExponent ? -exponent : exponent);
-    }
+    if (const auto exponent = readExponent(text, i))
+        reader.setExponent(exponent->value);
 
     // Beyond the double range the reading stops at the largest double, keeping the sign: the
     // reading never fails and never yields infinity, and a later step that multiplies it still

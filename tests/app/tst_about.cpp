@@ -47,7 +47,7 @@ private slots:
     void unavailableToolShowsAPlainBox() {
         apptest::FakeRegistry registry; // no keys at all
         const auto nothing = [](const std::string&) { return false; };
-        frmAbout about({&registry, nothing, nothing, {}, numtext::fullStopLocale});
+        frmAbout about({&registry, nothing, nothing, {}});
         about.show();
         QString seen;
         QVERIFY(apptest::whileModal([&] { about.cmdSysInfo->click(); },
