@@ -34,7 +34,7 @@ QPixmap render(int size, Painter paint) {
 // icon theme's large sizes get real pixels rather than a 16 or 32 px image scaled up or down.
 class PictureEngine : public QIconEngine {
 public:
-    explicit PictureEngine(Painter paint) : paint_(paint) {}
+    explicit PictureEngine(Painter picture) : paint_(picture) {}
 
     QIconEngine* clone() const override { return new PictureEngine(paint_); }
     QString key() const override { return QStringLiteral("tarabel-picture"); }

@@ -6,14 +6,15 @@
 set -euo pipefail
 
 TARABEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-TARABEL_BUILD="${TARABEL_BUILD:-$TARABEL_ROOT/build}"
+TARABEL_BUILD="$TARABEL_ROOT/build" # the dev preset's folder
 
 # Debian packages: compiler and build tools, Qt 6 Widgets with the desktop platform plugins,
 # Qt's own translations, the DejaVu faces that stand in for the window's Windows fonts (the
 # condensed cut included), GoogleTest, libX11 for reading the Num Lock state, the validators of
 # the desktop entry and AppStream file with dpkg-dev for the .deb's dependencies and lintian to
 # check it, the AT-SPI bus with its Python bindings and a session bus for the screen-reader test,
-# clang with its fuzzing runtime, Google Benchmark, and Xvfb for the start-up benchmark, the
+# clang with its fuzzing runtime, Google Benchmark, clang-format to check the layout of the
+# sources, and Xvfb for the start-up benchmark, the
 # screen-reader test and screenshots.
 TARABEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
@@ -21,7 +22,7 @@ TARABEL_PACKAGES=(
     libgtest-dev libx11-dev
     desktop-file-utils appstream dpkg-dev lintian
     at-spi2-core python3-pyatspi dbus-daemon
-    clang libclang-rt-14-dev libbenchmark-dev
+    clang libclang-rt-14-dev libbenchmark-dev clang-format
     xvfb xauth
 )
 
@@ -51,16 +52,30 @@ install_missing_packages() {
     "${apt[@]}" install -y "${missing[@]}"
 }
 
-# configure_and_build <build folder> <source folder> [cmake settings...]: configures a new folder,
-# then builds what changed.
+# configure_and_build <preset> [cmake settings...]: configures the preset's folder (see
+# CMakePresets.json) with the settings given, then builds what changed. A folder left from an
+# older layout of the build is made anew.
 configure_and_build() {
-    local dir="$1" source="$2"
-    shift 2
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$source" -B "$dir" -G Ninja "$@"
-    fi
-    cmake --build "$dir"
+    local preset="$1"
+    shift
+    (
+        cd "$TARABEL_ROOT"
+        if ! cmake --preset "$preset" "$@" >/dev/null; then
+            echo "Configuring the $preset build anew"
+            rm -rf "$(preset_folder "$preset")"
+            cmake --preset "$preset" "$@" >/dev/null
+        fi
+        cmake --build --preset "$preset"
+    )
+}
+
+preset_folder() {
+    case "$1" in
+    dev) echo build ;;
+    *) echo "build-$1" ;;
+    esac
 }
 
 install_missing_packages "${TARABEL_PACKAGES[@]}"
-configure_and_build "$TARABEL_BUILD" "$TARABEL_ROOT" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Settings of the program's own build: test.sh makes every warning an error.
+configure_and_build dev ${TARABEL_DEV_SETTINGS[@]+"${TARABEL_DEV_SETTINGS[@]}"}

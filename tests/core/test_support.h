@@ -87,4 +87,4 @@ protected:
         Locales, suite,                                                                            \
         testing::Values(testing_support::NamedLocale{"FullStop", numtext::fullStopLocale},         \
                         testing_support::NamedLocale{"Comma", numtext::commaLocale}),              \
-        [](const auto& info) { return info.param.name; })
+        [](const auto& instance) { return instance.param.name; })
