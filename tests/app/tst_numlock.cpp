@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Num Lock from the kernel's keyboard LEDs, read from a fake LED tree laid out as sysfs does.
+#include "platform/numlock.h"
+
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Lays out one LED under root from "name=text" (its brightness file holds text), "name->text"
+// (the same, in a device folder that root links to, as sysfs does), "name/" (brightness is a
+// folder) or a bare "name" (no brightness file).
+bool addLed(const fs::path& root, const fs::path& devices, const QString& spec) {
+    const bool linked = spec.contains(QLatin1String("->"));
+    const auto parts = spec.split(linked ? QStringLiteral("->") : QStringLiteral("="));
+    QString name = parts[0];
+    const bool folder = name.endsWith('/');
+    if (folder)
+        name.chop(1);
+    const fs::path led = (linked ? devices : root) / name.toStdString();
+    std::error_code error;
+    fs::create_directories(led, error);
+    if (linked)
+        fs::create_directory_symlink(led, root / name.toStdString(), error);
+    if (folder)
+        fs::create_directory(led / "brightness", error);
+    if (error)
+        return false;
+    if (parts.size() > 1) {
+        std::ofstream(led / "brightness") << parts[1].toStdString();
+        return fs::exists(led / "brightness");
+    }
+    return true;
+}
+
+QString describe(const std::optional<bool>& state) {
+    return !state   ? QStringLiteral("unknown")
+           : *state ? QStringLiteral("on")
+                    : QStringLiteral("off");
+}
+
+} // namespace
+
+class tst_numlock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fromTree_data() {
+        QTest::addColumn<QStringList>("leds");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("no LEDs") << QStringList{} << "unknown";
+        QTest::newRow("lit") << QStringList{"input3::numlock=1\n"} << "on";
+        QTest::newRow("dark") << QStringList{"input3::numlock=0\n"} << "off";
+        QTest::newRow("brightness above one") << QStringList{"input3::numlock=255\n"} << "on";
+        QTest::newRow("no newline") << QStringList{"input3::numlock=1"} << "on";
+        QTest::newRow("linked from the class folder")
+            << QStringList{"input3::numlock->1\n"} << "on";
+        QTest::newRow("linked, dark") << QStringList{"input3::numlock->0\n"} << "off";
+        // Several keyboards, in either order of the folder: any lit one lights the panel.
+        QTest::newRow("second keyboard lit")
+            << QStringList{"input3::numlock=0\n", "input12::numlock=1\n"} << "on";
+        QTest::newRow("first keyboard lit")
+            << QStringList{"input3::numlock=1\n", "input12::numlock=0\n"} << "on";
+        QTest::newRow("both dark")
+            << QStringList{"input3::numlock=0\n", "input12::numlock->0\n"} << "off";
+        QTest::newRow("a colour in the name") << QStringList{"kbd:green:numlock=1\n"} << "on";
+        // Other indicators and look-alike names are not Num Lock.
+        QTest::newRow("only other LEDs lit")
+            << QStringList{"input3::capslock=1\n", "input3::scrolllock=1\n", "input3::numlockx=1\n",
+                           "numlock=1\n", "phy0-led=1\n"}
+            << "unknown";
+        QTest::newRow("others lit, Num Lock dark")
+            << QStringList{"input3::capslock=1\n", "input3::numlock=0\n", "input3::scrolllock=1\n"}
+            << "off";
+        // A file that does not hold a plain number tells nothing; a readable keyboard still does.
+        QTest::newRow("garbage") << QStringList{"input3::numlock=on\n"} << "unknown";
+        QTest::newRow("number then garbage") << QStringList{"input3::numlock=1x\n"} << "unknown";
+        QTest::newRow("negative") << QStringList{"input3::numlock=-1\n"} << "unknown";
+        QTest::newRow("empty") << QStringList{"input3::numlock="} << "unknown";
+        QTest::newRow("only a newline") << QStringList{"input3::numlock=\n"} << "unknown";
+        QTest::newRow("longer than any number")
+            << QStringList{"input3::numlock=" + QString(64, '0') + "1\n"} << "unknown";
+        QTest::newRow("no brightness file") << QStringList{"input3::numlock"} << "unknown";
+        QTest::newRow("brightness is a folder") << QStringList{"input3::numlock/"} << "unknown";
+        QTest::newRow("broken keyboard beside a dark one")
+            << QStringList{"input3::numlock=zz\n", "input5::numlock", "input9::numlock=0\n"}
+            << "off";
+        QTest::newRow("broken keyboard beside a lit one")
+            << QStringList{"input3::numlock/", "input9::numlock->1\n"} << "on";
+    }
+
+    void fromTree() {
+        QFETCH(QStringList, leds);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const fs::path root = fs::path(folder.path().toStdString()) / "leds";
+        const fs::path devices = fs::path(folder.path().toStdString()) / "devices";
+        QVERIFY(fs::create_directory(root));
+        for (const QString& led : leds)
+            QVERIFY2(addLed(root, devices, led), qPrintable(led));
+        QCOMPARE(describe(platform::numLockFromLeds(root)), expected);
+    }
+
+    void missingTree() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const fs::path root = fs::path(folder.path().toStdString()) / "leds";
+        QCOMPARE(describe(platform::numLockFromLeds(root)), "unknown");
+        // A file where the folder should be.
+        std::ofstream(root) << "input3::numlock\n";
+        QCOMPARE(describe(platform::numLockFromLeds(root)), "unknown");
+    }
+
+    // The headless platform the suite runs on has no keyboard: whatever this machine's LEDs
+    // show, the panel reads off.
+    void headlessIsOff() { QVERIFY(!platform::numLockOn()); }
+};
+
+QTEST_MAIN(tst_numlock)
+#include "tst_numlock.moc"
