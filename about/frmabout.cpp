@@ -4,6 +4,7 @@
 
 #include "about/version.h"
 #include "numtext/numtext.h"
+#include "platform/fixed_window.h"
 #include "platform/messagebox.h"
 #include "platform/theme.h"
 #include "platform/twips.h"
@@ -96,6 +97,7 @@ void frmAbout::buildWindow() {
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twips::px(clientWidthTwips), twips::px(clientHeightTwips));
+    platform::keepFixedSize(this);
     setFont(msSansSerif(8.25));
 
     // Created in tab order, so focus starts on cmdOK and Tab reaches the text last.

@@ -14,6 +14,7 @@
 #include "app/screen_reader.h"
 #include "convert/temperature/dewpoint.h"
 #include "convert/units.h"
+#include "platform/fixed_window.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 
@@ -265,6 +266,7 @@ void frmPrincipal::buildWindow() {
 
     setFixedSize(twips::px(clientWidthTwips),
                  menuBar()->sizeHint().height() + twips::px(clientHeightTwips));
+    platform::keepFixedSize(this);
     orderFocus();
     describeForScreenReaders();
     applyThemeColours();

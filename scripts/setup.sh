@@ -14,8 +14,9 @@ TARABEL_BUILD="$TARABEL_ROOT/build" # the dev preset's folder
 # the desktop entry and AppStream file with dpkg-dev for the .deb's dependencies and lintian to
 # check it, the AT-SPI bus with its Python bindings and a session bus for the screen-reader test,
 # clang with its fuzzing runtime, Google Benchmark, clang-format to check the layout of the
-# sources, and Xvfb for the start-up benchmark, the
-# screen-reader test and screenshots.
+# sources, Xvfb for the start-up benchmark, the screen-reader test and screenshots, weston and
+# Qt's Wayland plugin to run the window as a native Wayland client, and valgrind to count the
+# start-up's instructions.
 TARABEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
@@ -24,6 +25,7 @@ TARABEL_PACKAGES=(
     at-spi2-core python3-pyatspi dbus-daemon
     clang libclang-rt-14-dev libbenchmark-dev clang-format
     xvfb xauth
+    weston qt6-wayland valgrind
 )
 
 install_missing_packages() {
