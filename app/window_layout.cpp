@@ -35,6 +35,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -165,42 +166,43 @@ int widestText(const QFont& font, const QStringList& texts) {
 }
 
 // Every entry of a unit list must show whole in its edit part. The substitute fonts are wider
-// than the ones the window was drawn for, and styles give the arrow more room: narrow the font
-// as little as needed, down to three quarters of a normal width. Where even that is not enough,
-// the text first takes the line edit's inner margin too, since the list's frame already sets it
-// off.
+// than the ones the window was drawn for, and styles give the arrow more room: draw the letters
+// as little closer together as needed, by at most a quarter of the font's average letter width,
+// so the font itself, and the glyphs the rest of the window already drew with it, stay. Where
+// even that is not enough, the text first takes the line edit's inner margin too, since the
+// list's frame already sets it off.
 void fitEntries(QComboBox* list) {
     QStringList texts{list->currentText()};
     for (int i = 0; i < list->count(); ++i)
         texts << list->itemText(i);
-    const QFont font = list->font();
-    const auto stretched = [&](int stretch) {
-        QFont narrow = font;
-        if (stretch != QFont::Unstretched)
-            narrow.setStretch(stretch);
-        return narrow;
-    };
-    const auto fits = [&](int stretch) {
-        return widestText(stretched(stretch), texts) <= textRoom(list);
-    };
-    if (fits(QFont::Unstretched))
+    QFont font = list->font();
+    if (widestText(font, texts) <= textRoom(list))
         return;
-    constexpr int narrowest = 75; // per cent of a normal width
-    if (!fits(narrowest)) {
+    const QFontMetricsF metrics(font);
+    const qreal closest = -metrics.averageCharWidth() / 4;
+    // The spacing that brings the text furthest over the room just inside it, each letter
+    // taking its share; measured again, since glyph places are rounded.
+    const auto tightest = [&](int room) {
+        qreal spacing = 0;
+        for (const QString& text : texts)
+            if (!text.isEmpty())
+                spacing = std::min(spacing, (room - metrics.horizontalAdvance(text)) / text.size());
+        spacing = std::floor(spacing * 64) / 64; // the layout's own unit
+        for (QFont narrow = font;; spacing -= 1.0 / 64) {
+            narrow.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+            if (spacing < closest || widestText(narrow, texts) <= room)
+                return spacing;
+        }
+    };
+    qreal spacing = tightest(textRoom(list));
+    if (spacing < closest) {
         list->lineEdit()->setTextMargins(-2, 0, -2, 0);
-        if (fits(QFont::Unstretched))
+        if (widestText(font, texts) <= textRoom(list))
             return;
+        spacing = std::max(tightest(textRoom(list)), closest);
     }
-    // Every width tried loads a font of its own, which is slow at start-up, and glyph widths are
-    // whole pixels that do not follow the stretch evenly: search the widest width that fits by
-    // halves (a narrower font never draws wider), or take the narrowest.
-    int fitting = narrowest;
-    int tooWide = QFont::Unstretched;
-    while (tooWide - fitting > 1) {
-        const int middle = (fitting + tooWide) / 2;
-        (fits(middle) ? fitting : tooWide) = middle;
-    }
-    list->setFont(stretched(fitting));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    list->setFont(font);
 }
 
 // Entries go in one by one at the positions given. Inserting into an empty list makes its first
