@@ -1,18 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program on a desktop: Qt's own texts in the user's language, what a screen reader says,
-// the keyboard, and the window at the scale the environment gives (the suite runs it at 1x, 1.5x
-// and 2x with QT_SCALE_FACTOR): every text fits its control, nothing overlaps, pictures get
-// pixels for the scale.
+// The program on a desktop: what a screen reader says, and the window at the scale the
+// environment gives (the suite runs it at 1x, 1.5x and 2x with QT_SCALE_FACTOR): every text fits
+// its control, nothing overlaps, pictures get pixels for the scale.
 #include "about/frmabout.h"
 #include "app/icons.h"
-#include "app/qttranslations.h"
 #include "helpers/window_test.h"
 
 #include <QAccessible>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -76,29 +72,6 @@ private slots:
         QCOMPARE(window_.grab().size(), window_.size() * scale);
     }
 
-    void qtTextsFollowTheLanguage_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("texts"); // the OK button, then the context menu
-        QTest::newRow("Spanish") << "es_ES" << apptest::names("Aceptar &Deshacer &Copiar &Pegar");
-        // No translation for the language: Qt's own English stays.
-        QTest::newRow("C") << "C" << apptest::names("OK &Undo &Copy &Paste");
-    }
-    void qtTextsFollowTheLanguage() {
-        QFETCH(QString, locale);
-        QFETCH(QStringList, texts);
-        const std::unique_ptr<QTranslator> translator(installQtTranslations(QLocale(locale)));
-        QCOMPARE(translator != nullptr, locale != QLatin1String("C"));
-        QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok);
-        QCOMPARE(box.button(QMessageBox::Ok)->text(), texts.takeFirst());
-        QLineEdit field;
-        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
-        QStringList shown;
-        for (QAction* action : menu->actions())
-            shown << action->text().section(QLatin1Char('\t'), 0, 0);
-        for (const QString& text : texts)
-            QVERIFY2(shown.contains(text), qPrintable(shown.join(QLatin1Char(' '))));
-    }
-
     // Every part of the window at the scale of this run (the pages, the controls below them, the
     // status bar, the About window): each control has a spoken name and holds its text, and no
     // two controls of a part draw over each other, a label only where its text is.
@@ -127,40 +100,6 @@ private slots:
             }
         }
         about_.hide();
-    }
-
-    // Captions are tied to what they describe, so the reader announces them together.
-    void captionsNameWhatTheyDescribe() {
-        const QStringList pairs = apptest::names(
-            "labHoras1 txtHoras1 labMinutos2 txtMinutos2 labSegundos2 txtSegundos2 labGrados1 "
-            "txtGrados1 labMinutos1 txtMinutos1 labSegundos1 txtSegundos1 labGrados2 txtGrados2 "
-            "labCelcius txtCelsius labFahrenheit txtFahrenheit labKelvin txtKelvin labHumedad1 "
-            "sldHumedad labRocio1 labRocio");
-        for (qsizetype i = 0; i < pairs.size(); i += 2) {
-            auto* control =
-                QAccessible::queryAccessibleInterface(window_.get<QWidget>(pairs[i + 1]));
-            QVERIFY(control);
-            const std::pair<QAccessibleInterface*, QAccessible::Relation> caption{
-                QAccessible::queryAccessibleInterface(window_.get<QLabel>(pairs[i])),
-                QAccessible::Label};
-            QVERIFY2(control->relations(QAccessible::Label).contains(caption),
-                     qPrintable(pairs[i]));
-        }
-    }
-
-    // "Acerca de..." has no access key of its own: it is reached from the open menu.
-    void keyboardReachesTheAboutWindow() {
-        QString opened;
-        QVERIFY(apptest::whileModal(
-            [&] {
-                QApplication::setActiveWindow(&window_);
-                QTest::keyClick(&window_, Qt::Key_O, Qt::AltModifier);
-                QVERIFY(QApplication::activePopupWidget());
-                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
-                QTest::keyClick(window_.menuBar(), Qt::Key_Return);
-            },
-            [&](QWidget* modal) { opened = modal->objectName(); }));
-        QCOMPARE(opened, QStringLiteral("frmAbout"));
     }
 
     // Pictures are drawn for each scale, never a 16 or 32 px image stretched up.

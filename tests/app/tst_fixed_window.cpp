@@ -32,16 +32,9 @@ private slots:
         };
         QTest::newRow("maximise") << maximise << true << normal;
         QTest::newRow("full screen") << fullScreen << true << normal;
-        QTest::newRow("both") << Request([](QWidget& w) {
-            w.setWindowState(Qt::WindowMaximized | Qt::WindowFullScreen);
-        }) << true << normal;
         QTest::newRow("showMaximized") << Request(&QWidget::showMaximized) << true << normal;
         QTest::newRow("showFullScreen") << Request(&QWidget::showFullScreen) << true << normal;
         QTest::newRow("native window") << titleBar << true << normal;
-        QTest::newRow("maximise, then full screen") << Request([maximise, fullScreen](QWidget& w) {
-            maximise(w);
-            fullScreen(w);
-        }) << true << normal;
         QTest::newRow("maximised before it shows") << maximise << false << normal;
         QTest::newRow("full screen before it shows") << fullScreen << false << normal;
         // Minimising is the window manager's business: it stays, only maximised goes.
@@ -61,7 +54,7 @@ private slots:
         // a window whose title bar has no such button: those rows are for the other platforms.
         const QByteArray row = QTest::currentDataTag();
         if (QGuiApplication::platformName() == QLatin1String("wayland") &&
-            (row.contains("minimi") || row.contains("full screen") || row == "both"))
+            (row.contains("minimi") || row.contains("full screen")))
             QSKIP("not a state a Wayland window meets");
 
         QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -83,18 +76,6 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(window.windowState(), expected);
         QCOMPARE(window.size(), size);
-    }
-
-    // Asked for before the call: the window starts normal all the same.
-    void maximisedBeforeTheCall() {
-        QWidget window;
-        window.setFixedSize(320, 200);
-        window.setWindowState(Qt::WindowMaximized);
-        platform::keepFixedSize(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowState(), Qt::WindowNoState);
-        QCOMPARE(window.size(), QSize(320, 200));
     }
 };
 

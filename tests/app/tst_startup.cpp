@@ -1,13 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as it opens: its named controls, opening texts, lists, menus and focus ring.
+// The main window as it opens: its named controls, opening texts and focus ring.
 #include "helpers/window_test.h"
-
-#include "convert/catalogue.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <algorithm>
@@ -42,15 +39,6 @@ class StartupTest : public QObject {
     apptest::Window window_; // as it opened; only looked at
 
 private slots:
-    // Every field a conversion reads or writes is a control of the window by that name.
-    void conversionsNameControlsOfTheWindow() {
-        for (const convert::Conversion* conversion : convert::allConversions)
-            for (const std::string_view field : conversion->fields)
-                QVERIFY2(
-                    window_.findChild<QWidget*>(QString::fromLatin1(field.data(), field.size())),
-                    field.data());
-    }
-
     // Other tools find controls by name: each name once in the window, on the kind of object its
     // first three letters say.
     void everyControlByNameAndKind() {
@@ -84,40 +72,6 @@ private slots:
         for (QPushButton* button : window_.findChildren<QPushButton*>())
             QVERIFY2(!button->isDefault() && !button->autoDefault(),
                      qPrintable(button->objectName()));
-        // Filling the lists leaves each showing its opening text with no entry chosen. Each line
-        // below: the list, its opening text, then its entries in order.
-        const QString parts = "|Minutos|Segundos", shortUnits = "|Centímetros|Pulgadas|Pies|Yardas",
-                      longUnits = "|Kilómetros|Millas|Unidades Astronómicas|Años Luz|Parsecs";
-        for (const QString& line :
-             {"comGrados1|Grados|Grados" + parts, "comGrados2|Minutos|Grados" + parts,
-              "comHoras1|Horas|Horas" + parts, "comHoras2|Minutos|Horas" + parts,
-              QStringLiteral("comGrados3|\u00BA|h|\u00BA"), "comMedidas1|Centímetros" + shortUnits,
-              "comMedidas2|Pulgadas" + shortUnits, "comMedidas3|Kilómetros" + longUnits,
-              "comMedidas4|Unidades Astronómicas" + longUnits}) {
-            const QStringList expected = line.split('|');
-            auto* list = window_.get<QComboBox>(expected[0]);
-            QStringList shown{list->objectName(), list->currentText()};
-            for (int i = 0; i < list->count(); ++i)
-                shown << list->itemText(i);
-            QCOMPARE(shown, expected);
-            QCOMPARE(list->currentIndex(), -1);
-        }
-    }
-
-    void menusAndPages() {
-        const auto captions = [](const QList<QAction*>& actions) {
-            QStringList result;
-            for (const QAction* action : actions)
-                result << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            return result;
-        };
-        QCOMPARE(captions(window_.menuBar()->actions()),
-                 QStringList({"&Opciones", "Acerca de..."}));
-        QCOMPARE(captions(window_.mnuFunciones->actions()),
-                 QStringList({"&Horas y Grados", "&Distancias", "&Temperaturas", "-", "&Salir"}));
-        QTabWidget* tabs = window_.tabFichas;
-        QCOMPARE(QStringList({tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
-                 QStringList({"&Horas y Grados", "&Distancias", "&Temperaturas"}));
     }
 
     // From the control the window opens on, Tab visits the current page only, in the order of the
@@ -138,26 +92,6 @@ private slots:
                 QCOMPARE(visited, ring + ring.first(1));
             }
         }
-    }
-
-    // A unit list's text is what the user typed: nothing completes or recases it, Enter adds no
-    // entry, and typing an entry in full gives the same text as choosing it.
-    void typedUnitText() {
-        apptest::Window window;
-        QComboBox* list = window.comMedidas1;
-        apptest::focusOn(list);
-        list->lineEdit()->selectAll();
-        QTest::keyClicks(list, "pies");
-        QTest::keyClick(list, Qt::Key_Return);
-        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-        QCOMPARE(window.controlText("comMedidas1"), QStringLiteral("pies"));
-        QCOMPARE(list->count(), 4);
-
-        list->lineEdit()->selectAll();
-        QTest::keyClicks(list, "Pies");
-        const QString typed = window.controlText("comMedidas1");
-        list->setCurrentIndex(2);
-        QCOMPARE(window.controlText("comMedidas1"), typed);
     }
 };
 

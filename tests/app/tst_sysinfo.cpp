@@ -107,25 +107,6 @@ private slots:
             QVERIFY2(!platform::isPlainFile(path.toStdString()), qPrintable(path));
         }
     }
-
-    // Without a registry a stand-in answers the tool key's "PATH" with the best tool on the
-    // search path, and knows no other value.
-    void standInRegistry() {
-        const QByteArray savedPath = qgetenv("PATH");
-        const auto restore = qScopeGuard([&] { qputenv("PATH", savedPath); });
-        QTemporaryDir dir;
-        QVERIFY(writeMarkingScript(dir.filePath("hardinfo")));
-        QVERIFY(writeMarkingScript(dir.filePath("kinfocenter")));
-        qputenv("PATH", dir.path().toLocal8Bit());
-        std::string text;
-        const auto read = [&](const char* key, const char* value) {
-            return about::GetKeyValue(platform::systemRegistry(), platform::localMachine, key,
-                                      value, text);
-        };
-        QVERIFY(read(toolKey, "PATH"));
-        QCOMPARE(QString::fromStdString(text), dir.filePath("kinfocenter"));
-        QVERIFY(!read(folderKey, "MSINFO") && !read(toolKey, "MSINFO"));
-    }
 #endif
 };
 

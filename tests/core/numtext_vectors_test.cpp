@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every row of the reference vectors: en.tsv under the full-stop locale, es.tsv under the
-// comma one. Columns: kind, mask, input, expected, value. Kinds: G general number text and F
-// display mask of a value (written in C syntax), S display mask of a text, N number test ("yes"
-// or "no") with the value read in the last column. A row of any other kind fails.
+// comma one; and the decided points of number_texts.tsv under both. Columns: kind, mask, input,
+// expected, value. Kinds: G general number text and F display mask of a value (written in C
+// syntax), S display mask of a text, N number test ("yes" or "no") with the value read in the last
+// column. A row of any other kind fails.
 #include "test_support.h"
 
 #include <charconv>
@@ -43,7 +44,27 @@ double cDouble(const std::string& text) {
     return value;
 }
 
-class NumberTextVectors : public testing_support::LocaleTest {};
+class NumberTextVectors : public testing_support::LocaleTest {
+protected:
+    // What the row's number text gives, as the expected column writes it.
+    std::string got(const std::string& kind, const std::string& mask, const std::string& text,
+                    const std::string& expected, const std::string& value) const {
+        if (kind == "G")
+            return numtext::generalNumberText(cDouble(text), locale());
+        if (kind == "F")
+            return numtext::applyMask(cDouble(text), numtext::mask(mask), locale());
+        if (kind == "S")
+            return numtext::applyMask(text, numtext::mask(mask), locale());
+        if (kind != "N")
+            return "unknown kind";
+        const auto read = numtext::toNumber(text, locale());
+        EXPECT_EQ(numtext::isNumber(text, locale()), read.has_value()) << text;
+        return !read ? "no"
+               : expected == "yes" && !testing_support::sameDouble(*read, cDouble(value))
+                   ? "a number of another value"
+                   : "yes";
+    }
+};
 
 TEST_P(NumberTextVectors, EveryRowAgrees) {
     const std::string file = GetParam().name == "Comma" ? "es.tsv" : "en.tsv";
@@ -61,28 +82,25 @@ TEST_P(NumberTextVectors, EveryRowAgrees) {
             std::getline(columns, c, '\t');
         const auto& [kind, mask, input, expected, value] = column;
         const std::string text = unescape(input);
-        std::string got = "unknown kind";
-        if (kind == "G")
-            got = numtext::generalNumberText(cDouble(text), locale());
-        else if (kind == "F")
-            got = numtext::applyMask(cDouble(text), numtext::mask(mask), locale());
-        else if (kind == "S")
-            got = numtext::applyMask(text, numtext::mask(mask), locale());
-        else if (kind == "N") {
-            const auto read = numtext::toNumber(text, locale());
-            EXPECT_EQ(numtext::isNumber(text, locale()), read.has_value()) << file << ":" << number;
-            got = !read ? "no"
-                  : expected == "yes" && !testing_support::sameDouble(*read, cDouble(value))
-                      ? "a number of another value"
-                      : "yes";
-        }
+        const std::string written = got(kind, mask, text, expected, value);
         ++rows;
-        if (got != unescape(expected) && ++failed <= 50)
+        if (written != unescape(expected) && ++failed <= 50)
             ADD_FAILURE() << file << ":" << number << ": " << kind << " [" << mask << "] \"" << text
-                          << "\" gave \"" << got << "\", expected \"" << unescape(expected) << "\"";
+                          << "\" gave \"" << written << "\", expected \"" << unescape(expected)
+                          << "\"";
     }
     EXPECT_EQ(failed, 0);
     EXPECT_GT(rows, 10000) << file << " is cut short";
+}
+
+// The decided points of number_texts.tsv, written in table texts, under each locale.
+TEST_P(NumberTextVectors, DecidedPoints) {
+    for (const auto& row : testing_support::readTable("number_texts.tsv")) {
+        // The value of a G or F row is written in C syntax.
+        const std::string text =
+            row[1] == "G" || row[1] == "F" ? unescape(row[3]) : loc(unescape(row[3]));
+        EXPECT_EQ(got(row[1], row[2], text, row[4], row[5]), loc(row[4])) << row.where();
+    }
 }
 
 INSTANTIATE_FOR_BOTH_LOCALES(NumberTextVectors);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 
 namespace testing_support {
 
@@ -51,6 +52,34 @@ inline bool wasWritten(const convert::Outcome& outcome, std::string_view field) 
 inline void expectFault(const convert::Outcome& outcome) {
     EXPECT_TRUE(outcome.fault);
     EXPECT_EQ(messagesOf(outcome), std::vector{convert::floatingPointFault()});
+}
+
+// A table of tests/data: tab-separated, a header line first, lines starting with '#' notes. The
+// first cell of a row names its case; where() tells the row in a failure.
+struct Row {
+    std::string file;
+    int line;
+    std::vector<std::string> cells;
+    const std::string& operator[](std::size_t i) const { return cells.at(i); }
+    std::string where() const { return file + ":" + std::to_string(line) + ": " + cells.at(0); }
+};
+
+inline std::vector<Row> readTable(const std::string& file) {
+    std::ifstream in(std::string(TARABEL_TEST_DATA) + "/" + file, std::ios::binary);
+    std::vector<Row> rows;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        if (line == 1 || text.empty() || text[0] == '#')
+            continue;
+        Row row{file, line, {}};
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = text.find('\t', start)) != std::string::npos; start = tab + 1)
+            row.cells.push_back(text.substr(start, tab - start));
+        row.cells.push_back(text.substr(start));
+        rows.push_back(std::move(row));
+    }
+    EXPECT_FALSE(rows.empty()) << file;
+    return rows;
 }
 
 using Texts = std::initializer_list<std::pair<std::string_view, std::string_view>>;

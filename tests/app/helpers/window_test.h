@@ -105,43 +105,4 @@ inline bool whileModal(const std::function<void()>& open,
     return ran;
 }
 
-// A conversion table driven through the real widgets. Each row: under `locale`, set the controls
-// as `given` says ("name=text"; a unit list picks its entry of that text), then type `typed` into
-// the field `action` and press Enter there, or click `action` when it is a button; afterwards the
-// controls read as `expected` ("name=text") and `messages` were shown.
-inline void conversionColumns() {
-    QTest::addColumn<numtext::NumberLocale>("locale");
-    QTest::addColumn<QStringList>("given");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("messages");
-}
-
-inline void runConversion() {
-    QFETCH(numtext::NumberLocale, locale);
-    QFETCH(QStringList, given);
-    QFETCH(QString, action);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, expected);
-    QFETCH(QStringList, messages);
-    Window window(locale);
-    for (const QString& control : given) {
-        const QString name = control.section('=', 0, 0), text = control.section('=', 1);
-        if (auto* list = window.get<QComboBox>(name))
-            list->setCurrentIndex(list->findText(text));
-        else
-            window.setControlText(name, text);
-        QCOMPARE(window.controlText(name), text);
-    }
-    if (auto* button = window.get<QPushButton>(action))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        typeAndEnter(window.get(action), typed);
-    for (const QString& control : expected)
-        QCOMPARE(control.section('=', 0, 0) + '=' + window.controlText(control.section('=', 0, 0)),
-                 control);
-    QCOMPARE(window.messages, messages);
-}
-
 } // namespace apptest

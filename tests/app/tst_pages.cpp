@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pages through their real widgets: a conversion of each kind and what a screen reader hears
+// of it, the range warning and the floating-point fault going through the window's message seam,
+// a real message box without one, and the humidity slider moved with the keyboard.
+#include "helpers/window_test.h"
+
+#include "app/screen_reader.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSlider>
+
+namespace {
+
+// What the window's announcer says, and what a screen reader reads of it.
+struct Listener {
+    explicit Listener(frmPrincipal& window) : announcer(window.findChild<Announcer*>()) {
+        QObject::connect(announcer, &Announcer::said, [this](const QString& text) {
+            auto* spoken = QAccessible::queryAccessibleInterface(announcer);
+            QCOMPARE(spoken->role(), QAccessible::Notification);
+            heard << spoken->text(QAccessible::Name);
+            QCOMPARE(heard.last(), text);
+        });
+    }
+    Announcer* announcer;
+    QStringList heard;
+};
+
+const QString freezing = QStringLiteral("Temperatura por debajo del punto de congelación");
+const QString dew = QStringLiteral("Formación de rocío");
+
+QString warning(const char* text) {
+    return QStringLiteral("Valor fuera de rango | %1 | warning").arg(QString::fromUtf8(text));
+}
+
+} // namespace
+
+class PagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each row: the texts given ("name=text"), the field Enter is pressed in (or the slider, moved
+    // one step by the keyboard), what a screen reader hears once the conversion is done (the
+    // results of its row as the fields show them, through one notification, with the focus left
+    // where it was; "*" not looked at), the texts afterwards ("name=text|...") and the message
+    // shown. Numbers are written with "." and run under both separators.
+    void conversions_data() {
+        QTest::addColumn<numtext::NumberLocale>("locale");
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("told");
+        const struct {
+            const char *given, *where, *spoken, *after, *told;
+        } rows[] = {
+            {"txtGrados1=10 txtMinutos1=30 txtSegundos1=36", "txtSegundos1", "10.51 grados", "",
+             ""},
+            {"txtGrados2=123.456", "txtGrados2", "123 grados, 27 minutos, 21.60 segundos", "", ""},
+            {"txtHoras2=12.5 comGrados3=h", "txtHoras2", "12 horas, 30 minutos, 0.00 segundos", "",
+             ""},
+            {"txtGrados3=1.5", "txtGrados3", "90.00 minutos", "", ""},
+            {"txtMedidas1=100", "txtMedidas2", "39.37008 pulgadas", "", ""},
+            {"txtMedidas3=1", "txtMedidas3", "6.6845871226706E-09 unidades astronómicas", "", ""},
+            {"txtMedidas3=100 comMedidas4=Millas", "txtMedidas4", "62.14 millas",
+             "txtMedidas3=100|txtMedidas4=62.14|txtMedidas2=", ""},
+            {"txtCelsius=20", "txtCelsius",
+             "68.0 Fahrenheit, 293.15 Kelvin, punto de rocío 9.211º C, Formación de rocío", "", ""},
+            {"txtKelvin=200", "txtKelvin",
+             "-73.15 Celsius, -99.67 Fahrenheit, punto de rocío -76.982º C, Temperatura por debajo "
+             "del punto de congelación",
+             "", ""},
+            {"txtCelsius=20", "sldHumedad", "9.506º C, Formación de rocío", "", ""},
+            {"txtFahrenheit=-500 txtCelsius=old txtKelvin=old", "txtFahrenheit",
+             "-17.778 Celsius, 255.372 Kelvin, punto de rocío -25.746º C, Temperatura por debajo "
+             "del "
+             "punto de congelación",
+             "txtCelsius=-17.778|txtKelvin=255.372|txtFahrenheit=0.0|labHumedad=50 "
+             "%|labRocio=-25.746º "
+             "C|labAvisoRocio=Temperatura por debajo del punto de congelación",
+             "Solo valores mayores a -459.67º F"},
+            // 1E308 Celsius fits a double, its Fahrenheit does not: the conversion stops there and
+            // leaves the dew point as it was.
+            {"txtCelsius=1E308 txtFahrenheit=old txtKelvin=old", "txtCelsius", "*",
+             "txtFahrenheit=old|labRocio=-|labAvisoRocio=",
+             "El resultado queda fuera del rango de valores representables."},
+        };
+        const std::pair<const char*, numtext::NumberLocale> locales[] = {
+            {"full stop", numtext::fullStopLocale}, {"comma", numtext::commaLocale}};
+        for (const auto& [name, locale] : locales)
+            for (const auto& row : rows)
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row.given, name)))
+                    << locale << apptest::names(row.given) << QString::fromLatin1(row.where)
+                    << QString::fromUtf8(row.spoken) << QString::fromUtf8(row.after)
+                    << (*row.told ? warning(row.told) : QString());
+    }
+
+    void conversions() {
+        QFETCH(numtext::NumberLocale, locale);
+        QFETCH(QStringList, given);
+        QFETCH(QString, where);
+        QFETCH(QString, spoken);
+        QFETCH(QString, after);
+        QFETCH(QString, told);
+        const auto local = [&](QString text) {
+            return text.replace('.', QString::fromStdString(locale.decimal));
+        };
+        apptest::Window window(locale);
+        for (const QString& control : given) {
+            const QString name = control.section('=', 0, 0), text = control.section('=', 1);
+            if (auto* list = window.get<QComboBox>(name))
+                list->setCurrentIndex(list->findText(text));
+            else
+                window.setControlText(name, local(text));
+        }
+        auto* control = window.get<QWidget>(where);
+        apptest::focusOn(control);
+        Listener listener(window);
+        QTest::keyClick(control, qobject_cast<QSlider*>(control) ? Qt::Key_Right : Qt::Key_Return);
+        if (spoken != "*") // "*": not looked at
+            QCOMPARE(listener.heard, QStringList{local(spoken)});
+        QCOMPARE(QApplication::focusWidget(), control);
+        for (const QString& text : after.split('|', Qt::SkipEmptyParts))
+            QCOMPARE(text.section('=', 0, 0) + '=' + window.controlText(text.section('=', 0, 0)),
+                     local(text));
+        QCOMPARE(window.messages, told.isEmpty() ? QStringList() : QStringList{told});
+    }
+
+    // The box comes while the fields still hold what the user typed.
+    void negativeInputIsWarnedAboutFirst() {
+        apptest::Window window;
+        window->txtGrados4->setText("old");
+        QStringList atMessage;
+        window->setMessageSink([&](const convert::Message& m) {
+            atMessage << apptest::describe(m) << window.texts({"txtGrados3", "txtGrados4"});
+        });
+        apptest::typeAndEnter(window->txtGrados3, "-5");
+        QCOMPARE(atMessage, QStringList({"Valor fuera de rango | Solo valores positivos | warning",
+                                         "-5", "old"}));
+        QCOMPARE(window.texts({"txtGrados3", "txtGrados4"}), QStringList({"0.00", "0.00"}));
+    }
+
+    // Without a recording sink the window shows a real QMessageBox; once it is closed, the focus
+    // is back in the field that Enter was pressed in.
+    void theWarningIsARealMessageBox() {
+        apptest::Window window;
+        window->setMessageSink(nullptr);
+        apptest::focusOn(window->txtHoras3);
+        QTest::keyClicks(window->txtHoras3, "-1");
+        QString seen;
+        QVERIFY(apptest::whileModal([&] { QTest::keyClick(window->txtHoras3, Qt::Key_Return); },
+                                    [&](QWidget* modal) {
+                                        if (auto* box = qobject_cast<QMessageBox*>(modal))
+                                            seen = apptest::describe(*box);
+                                    }));
+        QCOMPARE(seen, QStringLiteral("Valor fuera de rango | Solo valores positivos | warning"));
+        QCOMPARE(window->txtHoras3->text(), QStringLiteral("0.00"));
+        QApplication::setActiveWindow(&window);
+        QTRY_COMPARE(QApplication::focusWidget(), window->txtHoras3);
+        QCOMPARE(window.defaultButton(), window->cmdDecADec2);
+    }
+
+    // A slider move converts an empty Celsius field once, as if 0 had been typed; that
+    // conversion refreshes the read-out once more, nested, and converts no further. Every key
+    // then rewrites the read-out, also one that meets the end of the track.
+    void sliderKeys_data() {
+        QTest::addColumn<numtext::NumberLocale>("locale");
+        QTest::newRow("full stop") << numtext::fullStopLocale;
+        QTest::newRow("comma") << numtext::commaLocale;
+    }
+    void sliderKeys() {
+        QFETCH(numtext::NumberLocale, locale);
+        const auto loc = [&](QString text) {
+            return text.replace('.', QString::fromStdString(locale.decimal));
+        };
+        apptest::Window window(locale);
+        QSlider* slider = window->sldHumedad;
+        apptest::focusOn(slider);
+        QTest::keyClick(slider, Qt::Key_Left); // the move back to 50 % is the one watched
+        for (QLineEdit* field : {window->txtCelsius, window->txtFahrenheit, window->txtKelvin})
+            field->clear();
+        QSignalSpy kelvinWrites(window->txtKelvin, &QLineEdit::textChanged);
+        // Each conversion writes Kelvin, then Fahrenheit, which empties Kelvin again unseen.
+        const auto counting = connect(window->txtFahrenheit, &QLineEdit::textChanged, this, [&] {
+            const QSignalBlocker quiet(window->txtKelvin);
+            window->txtKelvin->clear();
+        });
+        QTest::keyClick(slider, Qt::Key_Right);
+        disconnect(counting);
+        QCOMPARE(kelvinWrites.count(), 1);
+        QCOMPARE(window.texts({"txtCelsius", "labHumedad", "labRocio"}),
+                 QStringList({loc("0.0"), "50 %", loc("-9.296º C")}));
+
+        apptest::typeAndEnter(window->txtCelsius, "25");
+        const std::pair<Qt::Key, QStringList> moves[] = {
+            {Qt::Key_PageUp, {"60 %", "16.680º C", dew}},
+            {Qt::Key_Home, {"0 %", "-109.500º C", freezing}},
+            {Qt::Key_End, {"100 %", "25.000º C", dew}},
+            {Qt::Key_End, {"100 %", "25.000º C", dew}},
+        };
+        for (const auto& [key, readOut] : moves) {
+            for (QLabel* label : {window->labHumedad, window->labRocio, window->labAvisoRocio})
+                label->clear();
+            apptest::focusOn(slider);
+            QTest::keyClick(slider, key);
+            QCOMPARE(window.texts({"labHumedad", "labRocio", "labAvisoRocio"}),
+                     QStringList({readOut[0], loc(readOut[1]), readOut[2]}));
+        }
+        QVERIFY(window.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(PagesTest)
+#include "tst_pages.moc"
