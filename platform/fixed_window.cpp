@@ -3,7 +3,7 @@
 #include "platform/fixed_window.h"
 
 #include <QEvent>
-#include <QTimer>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <utility>
@@ -13,6 +13,12 @@ namespace platform {
 namespace {
 
 constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// Under Wayland the compositor holds a window to the size of a maximised or full-screen state it
+// has configured: a window that keeps a smaller fixed size then loses its connection.
+bool sizedByCompositor() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 // Asks for the window's state without maximised and full screen, if it has either, as the widget
 // knows it or as its native window does (a window manager may tell only the latter).
@@ -25,78 +31,77 @@ void restoreNormal(QWidget* window) {
 }
 
 // Watches the window's state, which changes whether the program asked for it or the window
-// manager set it.
+// manager set it, and undoes every maximised or full-screen state from the event loop.
+//
+// Under Wayland a request is only a request: the state changes when the compositor configures it,
+// and Qt sends a request only where it differs from the state last configured, so an undo asked
+// for before the compositor has answered is lost. The undo is asked for again when the compositor
+// reports the enlarged state, and until the compositor has reported the normal state again, after
+// the last request to enlarge, the window's size limits stay open for the size it configures.
 class FixedSizeKeeper : public QObject {
 public:
-    explicit FixedSizeKeeper(QWidget* window) : QObject(window), window_(window) {
-        closing_.setSingleShot(true);
-        closing_.setInterval(500);
-        connect(&closing_, &QTimer::timeout, this, &FixedSizeKeeper::closeLimits);
-    }
+    explicit FixedSizeKeeper(QWidget* window) : QObject(window), window_(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != window_)
-            return false;
-        switch (event->type()) {
-        case QEvent::WindowStateChange:
-            if (window_->windowState() & enlarged)
+        if (watched == window_) {
+            if (event->type() == QEvent::WindowStateChange && (window_->windowState() & enlarged))
                 undoLater();
-            break;
-        case QEvent::Show: // the native window exists and is not on screen yet
-            if (QWindow* native = window_->windowHandle()) {
-                connect(native, &QWindow::windowStateChanged, this,
-                        &FixedSizeKeeper::nativeStateChanged, Qt::UniqueConnection);
-                nativeStateChanged();
-            }
-            break;
-        case QEvent::Resize:
-            if (fixed_.isValid() && window_->size() == fixed_ &&
-                !(window_->windowHandle()->windowStates() & enlarged))
+            else if (event->type() == QEvent::Show) // the native window exists, not yet shown
+                watchNativeWindow();
+        } else if (watched == native_ && event->type() == QEvent::WindowStateChange &&
+                   event->spontaneous()) {
+            // The state as the window system reports it, not as it was asked for.
+            awaitingReport_ = false;
+            if (!(native_->windowStates() & enlarged))
                 closeLimits();
-            break;
-        default:
-            break;
         }
         return false;
     }
 
 private:
-    // Undone from the event loop, not inside the change: a Wayland compositor takes the request
-    // back only once the window has answered the state it configured.
-    void undoLater() {
-        QMetaObject::invokeMethod(
-            window_, [window = window_] { restoreNormal(window); }, Qt::QueuedConnection);
+    void watchNativeWindow() {
+        QWindow* native = window_->windowHandle();
+        if (!native || native == native_)
+            return;
+        native_ = native;
+        native->installEventFilter(this);
+        // The title bar Qt draws on Wayland asks the native window to maximise, whatever the
+        // window's flags say, and the widget does not hear of it.
+        connect(native, &QWindow::windowStateChanged, this, &FixedSizeKeeper::nativeStateChanged);
+        nativeStateChanged();
     }
 
-    // The native window is asked to maximise before the widget hears of it (the title bar Qt
-    // draws on Wayland does so whatever the window's flags say). A Wayland compositor that
-    // honours the request ends the connection if the window then keeps its fixed size, so the
-    // limits open until the window is back to its size in the normal state, or, when the
-    // compositor ignored the request, a moment after.
+    // Runs for requests and for reports alike; a report then clears awaitingReport_ (its event
+    // follows this signal).
     void nativeStateChanged() {
-        if (window_->windowHandle()->windowStates() & enlarged) {
-            closing_.stop();
+        if (!(native_->windowStates() & enlarged))
+            return;
+        if (sizedByCompositor()) {
+            awaitingReport_ = true;
             if (!fixed_.isValid()) {
                 fixed_ = window_->maximumSize();
                 window_->setMinimumSize(0, 0);
                 window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             }
-            undoLater();
-        } else if (fixed_.isValid()) {
-            closing_.start();
         }
+        undoLater();
+    }
+
+    void undoLater() {
+        QMetaObject::invokeMethod(
+            window_, [window = window_] { restoreNormal(window); }, Qt::QueuedConnection);
     }
 
     void closeLimits() {
-        closing_.stop();
-        if (fixed_.isValid())
+        if (fixed_.isValid() && !awaitingReport_)
             window_->setFixedSize(std::exchange(fixed_, QSize()));
     }
 
     QWidget* window_;
-    QSize fixed_; // the window's size while its limits are open
-    QTimer closing_;
+    QWindow* native_ = nullptr;
+    QSize fixed_;                 // the window's size while its limits are open
+    bool awaitingReport_ = false; // asked to enlarge, and the compositor has not answered since
 };
 
 } // namespace

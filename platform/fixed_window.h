@@ -11,8 +11,9 @@ namespace platform {
 // screen, whether the program, the title bar or the window manager asked for it, it is put back
 // from the event loop. Window flags without a maximise button are not enough on Wayland: the
 // title bar Qt draws there offers maximise whatever the flags say, and a compositor that honours
-// it ends the connection of a window that keeps its fixed size, so for that moment the window's
-// limits open. Call once, before the window is shown; the window owns what this installs.
+// it ends the connection of a window that keeps its fixed size, so until the compositor has put
+// the window back the window's limits open. Call once, before the window is shown; the window
+// owns what this installs.
 void keepFixedSize(QWidget* window);
 
 } // namespace platform
