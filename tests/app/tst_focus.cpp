@@ -31,17 +31,27 @@ void changePage(frmPrincipal& window, int page, const QString& way) {
     QCOMPARE(window.tabFichas->currentIndex(), page);
 }
 
-// Opens the field's real context menu and clicks its item for `key`, found by its shortcut.
+// Opens the field's real context menu with a right click and chooses its item for `key`, found by
+// its shortcut, as a user does: the pointer moves onto the item, then clicks it. (A menu takes no
+// click from a pointer that has not moved since it opened.)
 void contextMenuItem(QLineEdit* field, QKeySequence::StandardKey key) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
-                            field->mapToGlobal(QPoint(4, 4)));
+    const QPoint at(4, 4);
+    QTest::mouseMove(field, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
     QApplication::sendEvent(field, &event);
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
     auto* menu = static_cast<QMenu*>(QApplication::activePopupWidget());
     const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+    QAction* item = nullptr;
     for (QAction* action : menu->actions())
         if (action->text().endsWith(QLatin1Char('\t') + shortcut))
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            item = action;
+    QVERIFY2(item && item->isEnabled(), qPrintable(shortcut));
+    const QPoint centre = menu->actionGeometry(item).center();
+    for (const QPoint step : {centre - QPoint(20, 0), centre - QPoint(10, 0), centre})
+        QTest::mouseMove(menu, step);
+    QTRY_COMPARE(menu->activeAction(), item);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, centre);
     QTRY_VERIFY(!QApplication::activePopupWidget() && field->hasFocus());
 }
 
@@ -139,7 +149,7 @@ private slots:
                 QTest::keyClick(window.menuBar(), Qt::Key_Return);
             },
             [](QWidget* modal) { QTest::keyClick(modal->focusWidget(), Qt::Key_Escape); }));
-        QApplication::setActiveWindow(&window);
+        window.activateWindow(); // as the window manager does when the modal window closes
         QTRY_COMPARE(QApplication::focusWidget(), window.txtGrados2);
         QCOMPARE(window.txtGrados2->selectedText(), QStringLiteral("12"));
         QCOMPARE(window.defaultButton(), window.cmdKelvin);
