@@ -3,7 +3,7 @@
 # Installs the build into a scratch prefix and checks that every file lands where the desktop
 # looks for it; then lets appstreamcli check the installed tree as a whole (metainfo, desktop
 # entry and icon found from one another).
-# Variables: BUILD_DIR, PREFIX, APP_ID, ICON_SIZES, APPSTREAMCLI (may be empty).
+# Variables: BUILD_DIR, PREFIX, APP_ID, ICON_SIZES, APPSTREAMCLI (may be empty), APPSTREAM_OPTIONS.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -42,7 +42,7 @@ foreach(size ${ICON_SIZES})
 endforeach()
 
 if(APPSTREAMCLI)
-    execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${PREFIX}
+    execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${APPSTREAM_OPTIONS} ${PREFIX}
                     RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "appstreamcli validate-tree failed")
