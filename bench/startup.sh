@@ -15,8 +15,9 @@ for program in "$build/app/tarabel" "$build/bench/floor_window" "$build/bench/st
 done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 XDG_RUNTIME_DIR="$(mktemp -d)"
-export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+export XDG_RUNTIME_DIR LC_ALL=C.UTF-8
+source "$root/scripts/xvfb.sh"
+trap 'stop_xvfb; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+start_xvfb -screen 0 1280x1024x24
 echo "$(date -u +%Y-%m-%d), $(nproc) cores, $runs runs each, stopped $settle ms after mapping"
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$build/bench/startup_probe" "$runs" "$settle" "$build/app/tarabel" "$build/bench/floor_window"
+"$build/bench/startup_probe" "$runs" "$settle" "$build/app/tarabel" "$build/bench/floor_window"

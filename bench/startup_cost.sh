@@ -12,7 +12,7 @@ command -v valgrind >/dev/null || { echo "valgrind is not installed: skipped"; e
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 count() {
-    env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home" LANG=C.UTF-8 \
+    env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home" LC_ALL=C.UTF-8 \
         QT_QPA_PLATFORM=offscreen LD_PRELOAD="$3" \
         valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 |
         sed -n 's/.*Collected : \([0-9]*\).*/\1/p'

@@ -8,14 +8,12 @@ set -euo pipefail
 
 docs="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 program="$(cd "${1:-$docs/../build}" && pwd)/app/tarabel"
-display=:97
+source "$docs/../scripts/xvfb.sh"
 
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp &
-xvfb=$!
 app=
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb LANGUAGE=es LANG=es_ES.UTF-8
-sleep 1
+trap 'kill $app 2>/dev/null || true; stop_xvfb' EXIT
+start_xvfb -screen 0 800x600x24
+export QT_QPA_PLATFORM=xcb LANGUAGE=es LC_ALL=es_ES.UTF-8
 
 # One run of the program per page: the keys after start-up (the focus starts on "Limpiar"; Tab
 # reaches the tab strip, arrows change the page, Tab again the first field), then the picture.

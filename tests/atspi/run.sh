@@ -13,14 +13,11 @@ for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/pyth
 done
 if [ -z "${TARABEL_ATSPI_INSIDE:-}" ]; then
     runtime=$(mktemp -d)
-    trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-    d=120
-    while [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ]; do d=$((d + 1)); done
-    Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.1; done
+    source "$here/../../scripts/xvfb.sh"
+    trap 'stop_xvfb; rm -rf "$runtime"' EXIT
+    start_xvfb
     chmod 700 "$runtime"
-    DISPLAY=":$d" XDG_RUNTIME_DIR="$runtime" HOME="$runtime" TARABEL_ATSPI_INSIDE=1 \
+    XDG_RUNTIME_DIR="$runtime" HOME="$runtime" TARABEL_ATSPI_INSIDE=1 \
         dbus-run-session -- "$0" "$@"
     exit $?
 fi
