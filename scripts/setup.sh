@@ -1,33 +1,39 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what the build needs (Debian 12) and configures and builds the program and its tests.
-# Sourced by run.sh and test.sh; a second run only rebuilds what changed.
+# What run.sh and test.sh share, on Debian 12 or 13: installing the Debian packages a task needs,
+# and configuring and building a preset of CMakePresets.json. Sourced; a second run only installs
+# what is missing and rebuilds what changed.
 set -euo pipefail
 
 TARABEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-TARABEL_BUILD="$TARABEL_ROOT/build" # the dev preset's folder
 
-# Debian packages: compiler and build tools, Qt 6 Widgets with the desktop platform plugins,
-# Qt's own translations, the DejaVu faces that stand in for the window's Windows fonts (the
-# condensed cut included), GoogleTest, libX11 for reading the Num Lock state, the validators of
-# the desktop entry and AppStream file with dpkg-dev for the .deb's dependencies and lintian to
-# check it, the AT-SPI bus with its Python bindings and a session bus for the screen-reader test,
-# clang with its fuzzing runtime, Google Benchmark, clang-format to check the layout of the
-# sources, Xvfb for the start-up benchmark, the screen-reader test and screenshots, weston and
-# Qt's Wayland plugin to run the window as a native Wayland client, and valgrind to count the
-# start-up's instructions.
-TARABEL_PACKAGES=(
+# The program: compiler and build tools, Qt 6 Widgets with the desktop platform plugins (X11 in
+# qt6-qpa-plugins, Wayland in qt6-wayland) and Qt's own translations, the DejaVu faces that stand
+# in for the window's Windows fonts (the condensed cut included), and libX11 for the Num Lock
+# state.
+TARABEL_PROGRAM_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
-    libgtest-dev libx11-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland qt6-translations-l10n
+    fonts-dejavu-core fonts-dejavu-extra libx11-dev
+)
+# The test suite besides: GoogleTest; the validators of the desktop entry and AppStream file,
+# dpkg-dev for the .deb's dependencies and lintian to check it; the AT-SPI bus with its Python
+# bindings and a session bus for the screen-reader test; clang with its sanitizer and fuzzing
+# runtime (libclang-rt-dev: the one of the release's default clang); Google Benchmark;
+# clang-format to check the layout of the sources; Xvfb for the screen-reader test and the
+# start-up benchmark; weston to run the window as a native Wayland client; valgrind to count the
+# start-up's instructions.
+TARABEL_TEST_PACKAGES=(
+    libgtest-dev
     desktop-file-utils appstream dpkg-dev lintian
     at-spi2-core python3-pyatspi dbus-daemon
-    clang libclang-rt-14-dev libbenchmark-dev clang-format
+    clang libclang-rt-dev libbenchmark-dev clang-format
     xvfb xauth
-    weston qt6-wayland valgrind
+    weston valgrind
 )
 
+# install_missing_packages PACKAGE...: installs those that are not installed yet.
 install_missing_packages() {
     local missing=()
     local pkg
@@ -54,30 +60,29 @@ install_missing_packages() {
     "${apt[@]}" install -y "${missing[@]}"
 }
 
-# configure_and_build <preset> [cmake settings...]: configures the preset's folder (see
-# CMakePresets.json) with the settings given, then builds what changed. A folder left from an
-# older layout of the build is made anew.
+# configure_and_build PRESET [CMAKE SETTINGS...] [--target TARGET...]: configures the preset's
+# folder (CMakePresets.json names it; TARABEL_FOLDER holds its path afterwards) with the settings
+# given, then builds what changed: the targets given, or everything. A configure that fails stops
+# here and leaves the folder as it was.
 configure_and_build() {
     local preset="$1"
     shift
-    (
-        cd "$TARABEL_ROOT"
-        if ! cmake --preset "$preset" "$@" >/dev/null; then
-            echo "Configuring the $preset build anew"
-            rm -rf "$(preset_folder "$preset")"
-            cmake --preset "$preset" "$@" >/dev/null
-        fi
-        cmake --build --preset "$preset"
-    )
+    local settings=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != --target ]; do
+        settings+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && targets=("$@")
+    local log
+    log=$(mktemp)
+    if ! (cd "$TARABEL_ROOT" && cmake --preset "$preset" ${settings[@]+"${settings[@]}"}) >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        echo "Configuring the $preset build failed (above). If its folder was made by another" \
+            "CMake or generator, remove that folder and run this again." >&2
+        exit 1
+    fi
+    TARABEL_FOLDER=$(sed -n 's/^-- Build files have been written to: //p' "$log")
+    rm -f "$log"
+    (cd "$TARABEL_ROOT" && cmake --build --preset "$preset" ${targets[@]+"${targets[@]}"})
 }
-
-preset_folder() {
-    case "$1" in
-    dev) echo build ;;
-    *) echo "build-$1" ;;
-    esac
-}
-
-install_missing_packages "${TARABEL_PACKAGES[@]}"
-# Settings of the program's own build: test.sh makes every warning an error.
-configure_and_build dev ${TARABEL_DEV_SETTINGS[@]+"${TARABEL_DEV_SETTINGS[@]}"}
