@@ -5,6 +5,13 @@
 #include "app/frmprincipal.h"
 
 #include "app/screen_reader.h"
+#include "convert/angles/decadec.h"
+#include "convert/angles/degrees.h"
+#include "convert/angles/hours.h"
+#include "convert/distances/distances.h"
+#include "convert/temperature/dewpoint.h"
+#include "convert/temperature/temperature.h"
+#include "convert/units.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,7 +20,8 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <span>
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -116,80 +124,94 @@ void frmPrincipal::describeForScreenReaders() {
 
     // Captions tie themselves to what they describe: the reader announces the field with its
     // caption, and the read-out with its own.
-    const std::pair<QLabel*, QWidget*> captions[] = {
-        {w.labHoras1, w.txtHoras1},         {w.labMinutos2, w.txtMinutos2},
-        {w.labSegundos2, w.txtSegundos2},   {w.labGrados1, w.txtGrados1},
-        {w.labMinutos1, w.txtMinutos1},     {w.labSegundos1, w.txtSegundos1},
-        {w.labGrados2, w.txtGrados2},       {w.labCelcius, w.txtCelsius},
-        {w.labFahrenheit, w.txtFahrenheit}, {w.labKelvin, w.txtKelvin},
-        {w.labHumedad1, w.sldHumedad},      {w.labRocio1, w.labRocio},
-    };
-    for (const auto& [caption, described] : captions)
-        caption->setBuddy(described);
-    // A screen reader names a field by its caption once they are tied; the unit marks of the first
-    // page then take the name of their field, which says more than the mark.
-    for (const auto& [caption, described] : std::span(captions).first(7))
+    const auto tie = [](QLabel* caption, QWidget* described) { caption->setBuddy(described); };
+    tie(w.labCelcius, w.txtCelsius);
+    tie(w.labFahrenheit, w.txtFahrenheit);
+    tie(w.labKelvin, w.txtKelvin);
+    tie(w.labHumedad1, w.sldHumedad);
+    tie(w.labRocio1, w.labRocio);
+    // The unit marks of the first page ("h", "º", "'", ...) are tied the same way and then take
+    // the name of their field, which says more than the mark.
+    const auto mark = [&](QLabel* caption, QWidget* described) {
+        tie(caption, described);
         caption->setAccessibleName(described->accessibleName());
+    };
+    mark(w.labHoras1, w.txtHoras1);
+    mark(w.labMinutos2, w.txtMinutos2);
+    mark(w.labSegundos2, w.txtSegundos2);
+    mark(w.labGrados1, w.txtGrados1);
+    mark(w.labMinutos1, w.txtMinutos1);
+    mark(w.labSegundos1, w.txtSegundos1);
+    mark(w.labGrados2, w.txtGrados2);
 }
 
 namespace {
 
-// A result as it is spoken: its text, followed by its unit when one is given.
-QString withUnit(const QString& text, const QString& unit) {
-    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+namespace angles = convert::angles;
+namespace distances = convert::distances;
+namespace temperature = convert::temperature;
+namespace units = convert::units;
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// A unit list's text as a word to speak after a value: the unit names in lower case; the
-// signs of the hours row's list as the words they stand for.
-QString unitWord(const QComboBox* list) {
-    const QString text = list->currentText();
-    if (text == QStringLiteral("h"))
-        return QStringLiteral("horas");
-    if (text == QStringLiteral("º"))
-        return QStringLiteral("grados");
-    return text.toLower();
+// A unit as it is said after a value, whether a conversion names it or the user picked it in a
+// list: a sign stands for its unit's name; a name is said in lower case, as in running text,
+// except a scale's, which is a person's.
+QString unitWord(std::string_view unit) {
+    const std::string_view name = units::nameOf(unit);
+    const QString word = qText(name);
+    return std::ranges::find(units::scales, name) != units::scales.end() ? word : word.toLower();
+}
+
+// The results of a conversion as they are said, in the texts the window shows: each value
+// followed by its unit, if it has one, one after another.
+QString said(const frmPrincipal& w, const convert::Conversion& conversion) {
+    QStringList results;
+    for (const convert::Result& result : conversion.results) {
+        const std::string unit = result.unitList.empty()
+                                     ? std::string(result.unit)
+                                     : w.controlText(qText(result.unitList)).toStdString();
+        QString text = w.controlText(qText(result.field));
+        if (!unit.empty())
+            text += QLatin1Char(' ') + unitWord(unit);
+        results << text;
+    }
+    return results.join(QStringLiteral(", "));
 }
 
 } // namespace
 
 QString frmPrincipal::spokenResults(const QObject* source) const {
-    const QString dewPoint = labRocio->text() + QStringLiteral(", ") + labAvisoRocio->text();
-    const auto temperatures = [&](QLineEdit* first, const char* firstScale, QLineEdit* second,
-                                  const char* secondScale) {
-        return withUnit(first->text(), QString::fromUtf8(firstScale)) + QStringLiteral(", ") +
-               withUnit(second->text(), QString::fromUtf8(secondScale)) +
-               QStringLiteral(", punto de rocío ") + dewPoint;
+    // What each conversion button asks for, and the slider; a temperature conversion is followed
+    // by the dew point (convertTemperature), which is said after its own results.
+    const struct {
+        const QObject* source;
+        const convert::Conversion& conversion;
+        bool thenDewPoint = false;
+    } asked[] = {
+        {cmdGradosSexADec, angles::gradosSexADec},
+        {cmdGradosDecASexa, angles::gradosDecASexa},
+        {cmdHorasSexADec, angles::horasSexADec},
+        {cmdHorasDecASex, angles::horasDecASex},
+        {cmdDecADec1, angles::decADec1},
+        {cmdDecADec2, angles::decADec2},
+        {cmdMedidas1, distances::shortDistance},
+        {cmdMedidas2, distances::longDistance},
+        {cmdCelsius, temperature::celsiusConversion, true},
+        {cmdFahrenheit, temperature::fahrenheitConversion, true},
+        {cmdKelvin, temperature::kelvinConversion, true},
+        {sldHumedad, temperature::dewPoint},
     };
-    const auto sexagesimal = [](QLineEdit* whole, const char* unit, QLineEdit* minutes,
-                                QLineEdit* seconds) {
-        return withUnit(whole->text(), QString::fromUtf8(unit)) + QStringLiteral(", ") +
-               withUnit(minutes->text(), QStringLiteral("minutos")) + QStringLiteral(", ") +
-               withUnit(seconds->text(), QStringLiteral("segundos"));
-    };
-    if (source == cmdGradosSexADec)
-        return withUnit(txtGrados2->text(), QStringLiteral("grados"));
-    if (source == cmdGradosDecASexa)
-        return sexagesimal(txtGrados1, "grados", txtMinutos1, txtSegundos1);
-    if (source == cmdHorasSexADec)
-        return withUnit(txtHoras2->text(), unitWord(comGrados3));
-    if (source == cmdHorasDecASex)
-        return sexagesimal(txtHoras1, "horas", txtMinutos2, txtSegundos2);
-    if (source == cmdDecADec1)
-        return withUnit(txtGrados4->text(), unitWord(comGrados2));
-    if (source == cmdDecADec2)
-        return withUnit(txtHoras4->text(), unitWord(comHoras2));
-    if (source == cmdMedidas1)
-        return withUnit(txtMedidas2->text(), unitWord(comMedidas2));
-    if (source == cmdMedidas2)
-        return withUnit(txtMedidas4->text(), unitWord(comMedidas4));
-    if (source == cmdCelsius)
-        return temperatures(txtFahrenheit, "Fahrenheit", txtKelvin, "Kelvin");
-    if (source == cmdFahrenheit)
-        return temperatures(txtCelsius, "Celsius", txtKelvin, "Kelvin");
-    if (source == cmdKelvin)
-        return temperatures(txtCelsius, "Celsius", txtFahrenheit, "Fahrenheit");
-    if (source == sldHumedad)
-        return dewPoint;
+    for (const auto& row : asked) {
+        if (row.source != source)
+            continue;
+        QString text = said(*this, row.conversion);
+        if (row.thenDewPoint)
+            text += QStringLiteral(", punto de rocío ") + said(*this, temperature::dewPoint);
+        return text;
+    }
     return {};
 }
 

@@ -11,10 +11,20 @@
 
 namespace convert {
 
+// A result of a conversion as the user is told it: the text of one of its fields, then the unit,
+// if any, given by its name (convert/units.h) or by the unit list whose text names it.
+struct Result {
+    std::string_view field;
+    std::string_view unit = {};
+    std::string_view unitList = {};
+};
+
 struct Conversion {
     std::string_view name;
     std::span<const std::string_view> fields;
     void (*run)(Form&);
+    // What it gives the user, in the order to tell it; the fields it only tidies are not results.
+    std::span<const Result> results = {};
 };
 
 } // namespace convert

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The unit names the lists offer and the conversions compare their texts with, exactly.
+// The names of the units: those the lists offer, which the conversions compare their texts with
+// exactly, and those the results of a conversion are in.
 #pragma once
 
 #include <array>
@@ -31,11 +32,26 @@ inline constexpr std::string_view unidadesAstronomicas = "Unidades Astronómicas
 inline constexpr std::string_view anosLuz = "Años Luz";
 inline constexpr std::string_view parsecs = "Parsecs";
 
+// The temperature scales, each named after a person.
+inline constexpr std::string_view celsius = "Celsius";
+inline constexpr std::string_view fahrenheit = "Fahrenheit";
+inline constexpr std::string_view kelvin = "Kelvin";
+inline constexpr std::array scales{celsius, fahrenheit, kelvin};
+
 // The entries of each family of lists, in the order the drop-down shows them.
 inline constexpr std::array degreeUnits{grados, minutos, segundos};
 inline constexpr std::array hourUnits{horas, minutos, segundos};
 inline constexpr std::array decimalHourUnits{hoursSign, degreesSign};
 inline constexpr std::array shortUnits{centimetros, pulgadas, pies, yardas};
 inline constexpr std::array longUnits{kilometros, millas, unidadesAstronomicas, anosLuz, parsecs};
+
+// The unit a sign of the decimal field's list stands for; any other text is a name already.
+constexpr std::string_view nameOf(std::string_view unit) {
+    if (unit == hoursSign)
+        return horas;
+    if (unit == degreesSign)
+        return grados;
+    return unit;
+}
 
 } // namespace convert::units

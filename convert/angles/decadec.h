@@ -32,6 +32,13 @@ constexpr std::array<std::string_view, 4> fieldsOf(const UnitChangeRow& row) {
 inline constexpr std::array degreeUnitChangeFields = fieldsOf(degreeUnitChange);
 inline constexpr std::array hourUnitChangeFields = fieldsOf(hourUnitChange);
 
+// The output, in the unit of the target list.
+constexpr std::array<Result, 1> resultsOf(const UnitChangeRow& row) {
+    return {{{row.output, {}, row.targetUnit}}};
+}
+inline constexpr std::array degreeUnitChangeResults = resultsOf(degreeUnitChange);
+inline constexpr std::array hourUnitChangeResults = resultsOf(hourUnitChange);
+
 // Corrects the input (not a number: "0"; negative: a warning, then "0"), writes the amount in
 // the target unit and shows both fields through the mask "0.00######". List texts that name
 // no pair of units leave the output's value as it was. A result beyond the double range stops
@@ -39,8 +46,10 @@ inline constexpr std::array hourUnitChangeFields = fieldsOf(hourUnitChange);
 void DecADec(Form& form, const UnitChangeRow& row);
 
 inline constexpr Conversion decADec1{"DecADecGrados", degreeUnitChangeFields,
-                                     [](Form& form) { DecADec(form, degreeUnitChange); }};
+                                     [](Form& form) { DecADec(form, degreeUnitChange); },
+                                     degreeUnitChangeResults};
 inline constexpr Conversion decADec2{"DecADecHoras", hourUnitChangeFields,
-                                     [](Form& form) { DecADec(form, hourUnitChange); }};
+                                     [](Form& form) { DecADec(form, hourUnitChange); },
+                                     hourUnitChangeResults};
 
 } // namespace convert::angles

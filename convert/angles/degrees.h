@@ -5,6 +5,7 @@
 
 #include "convert/angles/sexagesimal.h"
 #include "convert/conversion.h"
+#include "convert/units.h"
 
 #include <array>
 
@@ -19,7 +20,14 @@ inline constexpr std::array degreeFields{degreeSexagesimal.whole, degreeSexagesi
 void GradosSexADec(Form& form);
 void GradosDecASexa(Form& form);
 
-inline constexpr Conversion gradosSexADec{"GradosSexADec", degreeFields, GradosSexADec};
-inline constexpr Conversion gradosDecASexa{"GradosDecASexa", degreeFields, GradosDecASexa};
+inline constexpr Result degreeDecimalResult[] = {{degreeDecimal, units::grados}};
+inline constexpr Result degreeSexagesimalResults[] = {{degreeSexagesimal.whole, units::grados},
+                                                      {degreeSexagesimal.minutes, units::minutos},
+                                                      {degreeSexagesimal.seconds, units::segundos}};
+
+inline constexpr Conversion gradosSexADec{"GradosSexADec", degreeFields, GradosSexADec,
+                                          degreeDecimalResult};
+inline constexpr Conversion gradosDecASexa{"GradosDecASexa", degreeFields, GradosDecASexa,
+                                           degreeSexagesimalResults};
 
 } // namespace convert::angles

@@ -6,6 +6,7 @@
 
 #include "convert/angles/sexagesimal.h"
 #include "convert/conversion.h"
+#include "convert/units.h"
 
 #include <array>
 #include <string_view>
@@ -24,7 +25,15 @@ inline constexpr std::array hourFields{hourSexagesimal.whole, hourSexagesimal.mi
 void HorasSexADec(Form& form);
 void HorasDecASex(Form& form);
 
-inline constexpr Conversion horasSexADec{"HorasSexADec", hourFields, HorasSexADec};
-inline constexpr Conversion horasDecASex{"HorasDecASex", hourFields, HorasDecASex};
+// The decimal value is in the unit its list names; the sexagesimal fields are always hours.
+inline constexpr Result hourDecimalResult[] = {{hourDecimal, {}, hourDecimalUnit}};
+inline constexpr Result hourSexagesimalResults[] = {{hourSexagesimal.whole, units::horas},
+                                                    {hourSexagesimal.minutes, units::minutos},
+                                                    {hourSexagesimal.seconds, units::segundos}};
+
+inline constexpr Conversion horasSexADec{"HorasSexADec", hourFields, HorasSexADec,
+                                         hourDecimalResult};
+inline constexpr Conversion horasDecASex{"HorasDecASex", hourFields, HorasDecASex,
+                                         hourSexagesimalResults};
 
 } // namespace convert::angles

@@ -15,6 +15,9 @@ inline constexpr std::array<std::string_view, 4> shortFields{"txtMedidas1", "com
                                                              "comMedidas2", "txtMedidas2"};
 inline constexpr std::array<std::string_view, 4> longFields{"txtMedidas3", "comMedidas3",
                                                             "comMedidas4", "txtMedidas4"};
+// The result, in the target unit.
+inline constexpr Result shortResult[] = {{shortFields[3], {}, shortFields[2]}};
+inline constexpr Result longResult[] = {{longFields[3], {}, longFields[2]}};
 
 // Everyday lengths: writes the source and the result, both through display masks.
 void convertShortDistance(Form& form);
@@ -23,7 +26,9 @@ void convertShortDistance(Form& form);
 // ever reset to "0".
 void convertLongDistance(Form& form);
 
-inline constexpr Conversion shortDistance{"ShortDistance", shortFields, convertShortDistance};
-inline constexpr Conversion longDistance{"LongDistance", longFields, convertLongDistance};
+inline constexpr Conversion shortDistance{"ShortDistance", shortFields, convertShortDistance,
+                                          shortResult};
+inline constexpr Conversion longDistance{"LongDistance", longFields, convertLongDistance,
+                                         longResult};
 
 } // namespace convert::distances

@@ -36,7 +36,11 @@ void showDewPoint(Form& form);
 
 inline constexpr std::array humidityFields{humiditySlider, humidityLabel};
 inline constexpr std::array dewPointFields{humiditySlider, celsius, dewPointLabel, warningLabel};
-inline constexpr Conversion humidityReadOut{"Humidity", humidityFields, showHumidity};
-inline constexpr Conversion dewPoint{"DewPoint", dewPointFields, showDewPoint};
+// The read-outs carry their units in their texts.
+inline constexpr Result humidityResult[] = {{humidityLabel}};
+inline constexpr Result dewPointResults[] = {{dewPointLabel}, {warningLabel}};
+inline constexpr Conversion humidityReadOut{"Humidity", humidityFields, showHumidity,
+                                            humidityResult};
+inline constexpr Conversion dewPoint{"DewPoint", dewPointFields, showDewPoint, dewPointResults};
 
 } // namespace convert::temperature

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "convert/conversion.h"
+#include "convert/units.h"
 
 #include <array>
 #include <string_view>
@@ -25,8 +26,19 @@ void fromCelsius(Form& form);
 void fromFahrenheit(Form& form);
 void fromKelvin(Form& form);
 
-inline constexpr Conversion celsiusConversion{"FromCelsius", scaleFields, fromCelsius};
-inline constexpr Conversion fahrenheitConversion{"FromFahrenheit", scaleFields, fromFahrenheit};
-inline constexpr Conversion kelvinConversion{"FromKelvin", scaleFields, fromKelvin};
+// The results: the other two scales.
+inline constexpr Result celsiusResult{celsius, units::celsius};
+inline constexpr Result fahrenheitResult{fahrenheit, units::fahrenheit};
+inline constexpr Result kelvinResult{kelvin, units::kelvin};
+inline constexpr Result fromCelsiusResults[] = {fahrenheitResult, kelvinResult};
+inline constexpr Result fromFahrenheitResults[] = {celsiusResult, kelvinResult};
+inline constexpr Result fromKelvinResults[] = {celsiusResult, fahrenheitResult};
+
+inline constexpr Conversion celsiusConversion{"FromCelsius", scaleFields, fromCelsius,
+                                              fromCelsiusResults};
+inline constexpr Conversion fahrenheitConversion{"FromFahrenheit", scaleFields, fromFahrenheit,
+                                                 fromFahrenheitResults};
+inline constexpr Conversion kelvinConversion{"FromKelvin", scaleFields, fromKelvin,
+                                             fromKelvinResults};
 
 } // namespace convert::temperature
