@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
 #include <QTabWidget>
 
 // Gives a field the focus and runs its focus handler. The handler also runs from the focus-in
@@ -55,8 +54,7 @@ void frmPrincipal::cmdLimpiar_Click() {
     labRocio->setText(QStringLiteral("-"));
     labAvisoRocio->setText(QStringLiteral("-"));
     // The read-out follows the slider, which Clear does not move.
-    labHumedad->setText(
-        QString::fromStdString(convert::temperature::humidityText(sldHumedad->value())));
+    run(convert::temperature::humidityReadOut);
     for (QLineEdit* field :
          {txtCelsius, txtFahrenheit, txtGrados1, txtGrados2, txtGrados3, txtGrados4, txtHoras1,
           txtHoras2, txtHoras3, txtHoras4, txtKelvin, txtMedidas1, txtMedidas2, txtMedidas3,

@@ -72,7 +72,10 @@ QString frmPrincipal::controlText(const QString& name) const {
         return list->currentText();
     if (auto* label = findChild<QLabel*>(name))
         return label->text();
-    // The slider's text is the position the user moved it to (during a drag, not yet its value).
+    // The slider is read here only (the start-up and Clear run the humidity read-out too), and by
+    // its position, not its value: a move reaches sldHumedad_Scroll through actionTriggered, which
+    // Qt sends once it has moved the position and before it sets the value; and with tracking off
+    // the value would stay behind the thumb the user drags until the drag ends.
     if (auto* slider = findChild<QSlider*>(name))
         return QString::number(slider->sliderPosition());
     Q_ASSERT_X(false, "controlText", qPrintable(name));

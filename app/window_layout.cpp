@@ -529,7 +529,7 @@ void frmPrincipal::orderFocus() {
 }
 
 void frmPrincipal::Form_Load() {
-    labHumedad->setText(qText(convert::temperature::humidityText(sldHumedad->value())));
+    run(convert::temperature::humidityReadOut);
     labAvisoRocio->setText(QString());
 
     for (QComboBox* list : {comGrados1, comGrados2})
