@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: title, version, a short description and the maker's lines, with a button that
-// starts the system's information tool.
+// starts the system's information tool (which tool, on Windows and elsewhere: sysinfo.cpp).
 //
 // Each opening builds the window anew and loads it in the constructor; closing it ends it.
 #pragma once

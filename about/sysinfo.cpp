@@ -17,6 +17,32 @@ constexpr std::string_view folderKey = "SOFTWARE\\Microsoft\\Shared Tools Locati
 constexpr std::string_view folderValue = "MSINFO";
 constexpr std::string_view toolFile = "\\MSINFO32.EXE";
 
+#ifdef _WIN32
+// The tool is where its installer wrote it down, in the machine's registry.
+platform::Registry& toolRegistry() {
+    return platform::systemRegistry();
+}
+#else
+// Linux and other systems without a registry have no such tool: the desktop's own viewers of the
+// machine's hardware and system stand in for it, best first. The first found on the search path,
+// looked for at each click, is given as the value the tool key holds on Windows, so the search, its
+// start and its message are the same on both.
+constexpr std::string_view desktopTools[] = {"kinfocenter", "hardinfo2", "hardinfo",
+                                             "gnome-system-monitor"};
+
+std::string desktopTool() {
+    for (const std::string_view tool : desktopTools)
+        if (std::string path = platform::findProgram(tool); !path.empty())
+            return path;
+    return {};
+}
+
+platform::Registry& toolRegistry() {
+    static platform::StandInRegistry registry({{toolKey, toolValue, desktopTool}});
+    return registry;
+}
+#endif
+
 // Gives an open key back however the reading ends.
 class KeyGuard {
 public:
@@ -47,7 +73,7 @@ std::string numberValueText(std::string_view bytes) {
 } // namespace
 
 SysInfoServices systemServices() {
-    return {&platform::systemRegistry(), platform::isPlainFile, platform::startProgram, {}};
+    return {&toolRegistry(), platform::isPlainFile, platform::startProgram, {}};
 }
 
 convert::Message sysInfoUnavailable() {

@@ -34,8 +34,9 @@ struct SysInfoServices {
     std::function<void(const convert::Message&)> showMessage;
 };
 
-// The system's registry, file test and program start. The message sink is left empty for the
-// window to fill with its own box.
+// The system's registry, file test and program start; on systems without a registry, a stand-in
+// that names the desktop's own system-information viewer (see sysinfo.cpp). The message sink is
+// left empty for the window to fill with its own box.
 SysInfoServices systemServices();
 
 // Reads the value `SubKeyRef` of the key `KeyName` below `KeyRoot` into `KeyVal`. True when the

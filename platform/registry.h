@@ -5,12 +5,16 @@
 //
 // Names and string values travel as UTF-8. On Windows the real registry is read through the
 // wide-character functions, so a path outside the ANSI code page arrives intact. Other systems
-// have no registry: a small stand-in answers the one value the About window asks for.
+// have no registry: StandInRegistry holds the values the program gives it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -55,7 +59,31 @@ public:
     virtual void closeKey(Key key) = 0;
 };
 
-// The registry of this system (or its stand-in). Lives as long as the program.
+#ifdef _WIN32
+// The registry of this system. Lives as long as the program.
 Registry& systemRegistry();
+#else
+// A registry held by the program: string values below HKEY_LOCAL_MACHINE, read only, as the
+// machine's keys are for a standard user. Key and value names compare as on Windows, ASCII letters
+// without regard to case. Each value is a function asked for its text whenever the value is read,
+// stored with its terminating NUL; an empty text is a missing value.
+class StandInRegistry final : public Registry {
+public:
+    struct Value {
+        std::string_view key;
+        std::string_view name;
+        std::function<std::string()> text;
+    };
+    explicit StandInRegistry(std::vector<Value> values) : values_(std::move(values)) {}
+
+    long openKey(RegistryRoot root, std::string_view path, std::uint32_t access, Key& key) override;
+    long queryValue(Key key, std::string_view name, std::uint32_t& type, std::byte* buffer,
+                    std::uint32_t& size) override;
+    void closeKey(Key) override {}
+
+private:
+    std::vector<Value> values_;
+};
+#endif
 
 } // namespace platform

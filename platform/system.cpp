@@ -3,6 +3,7 @@
 #include "platform/system.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 
 #ifdef _WIN32
@@ -36,6 +37,12 @@ bool isPlainFile(const std::string& path) {
     const QFileInfo file(fromUtf8(path));
     return file.isFile() && !file.isHidden();
 #endif
+}
+
+std::string findProgram(std::string_view name) {
+    return QStandardPaths::findExecutable(
+               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+        .toStdString();
 }
 
 bool startProgram(const std::string& path) {

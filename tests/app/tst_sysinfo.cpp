@@ -13,11 +13,11 @@ namespace {
 constexpr const char* toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-// A shell script that leaves a mark beside itself when it runs.
+// A shell script that leaves a mark beside itself when it runs: a file of its name and ".started".
 bool writeMarkingScript(const QString& path) {
     QFile script(path);
     return script.open(QIODevice::WriteOnly) &&
-           script.write("#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n") > 0 &&
+           script.write("#!/bin/sh\n: >\"$0.started\"\n") > 0 &&
            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -96,7 +96,7 @@ private slots:
         const bool started = platform::startProgram(program.toStdString());
         QDir::setCurrent(previous);
         QVERIFY(started);
-        QTRY_VERIFY(QFile::exists(dir.filePath("started")));
+        QTRY_VERIFY(QFile::exists(program + ".started"));
         QVERIFY(!QFile::exists(dir.filePath("hacked")));
         QVERIFY(platform::isPlainFile(program.toStdString()));
 
@@ -106,6 +106,41 @@ private slots:
             QVERIFY2(!platform::startProgram(path.toStdString()), qPrintable(path));
             QVERIFY2(!platform::isPlainFile(path.toStdString()), qPrintable(path));
         }
+    }
+
+    // Without a registry the button starts the first of the desktop's viewers found on the search
+    // path, in their order, not the path's; with none the user is told.
+    void desktopTool_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("all four") << QStringList{"gnome-system-monitor", "hardinfo", "hardinfo2",
+                                                 "kinfocenter"}
+                                  << "kinfocenter";
+        QTest::newRow("two") << QStringList{"gnome-system-monitor", "hardinfo"} << "hardinfo";
+        QTest::newRow("none") << QStringList{} << QString();
+    }
+
+    void desktopTool() {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, started);
+        QTemporaryDir dir;
+        for (const QString& tool : installed)
+            QVERIFY(writeMarkingScript(dir.filePath(tool)));
+        about::SysInfoServices services = about::systemServices();
+        bool told = false;
+        services.showMessage = [&](const convert::Message& m) {
+            told = m == about::sysInfoUnavailable();
+        };
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        about::StartSysInfo(services);
+        qputenv("PATH", path);
+        QCOMPARE(told, started.isNull());
+        if (!started.isNull())
+            QTRY_VERIFY(QFile::exists(dir.filePath(started + ".started")));
+        for (const QString& tool : installed)
+            QVERIFY2(tool == started || !QFile::exists(dir.filePath(tool + ".started")),
+                     qPrintable(tool));
     }
 #endif
 };
