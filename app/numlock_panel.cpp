@@ -2,27 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/numlock_panel.h"
 
-#include "platform/numlock.h"
 #include "platform/theme.h"
 
-#include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QTimer>
+#include <QWindow>
+#include <utility>
 
-NumLockPanel::NumLockPanel(QLabel* panel) : QObject(panel), panel_(panel) {
-    qApp->installEventFilter(this);
-    auto* poll = new QTimer(this);
-    poll->setInterval(500);
-    connect(poll, &QTimer::timeout, this, &NumLockPanel::refresh);
-    poll->start();
-    refresh();
+NumLockPanel::NumLockPanel(QLabel* panel)
+    : QObject(panel), panel_(panel), watch_([this](bool on) { show(on); }) {
+    follow();
 }
 
-void NumLockPanel::refresh() {
-    const bool on = platform::numLockOn();
-    if (shown_ != on)
-        show(on);
+NumLockPanel::NumLockPanel(QLabel* panel, std::filesystem::path leds)
+    : QObject(panel), panel_(panel), watch_([this](bool on) { show(on); }, std::move(leds)) {
+    follow();
+}
+
+void NumLockPanel::follow() {
+    show(watch_.on());
+    if (!watch_.needsRereads())
+        return;
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+        if (window)
+            watch_.reread();
+    });
 }
 
 void NumLockPanel::restyle() {
@@ -50,15 +56,10 @@ void NumLockPanel::show(bool on) {
 }
 
 bool NumLockPanel::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::WindowActivate:
-    case QEvent::ApplicationActivate:
-        refresh();
-        break;
-    default:
-        break;
-    }
+    // A key event comes to its window first, then to each widget it passes through: the window
+    // is enough. The release too: a keyboard may switch its LED once the key has been handed on.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        watched->isWindowType())
+        watch_.reread();
     return QObject::eventFilter(watched, event);
 }

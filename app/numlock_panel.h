@@ -3,20 +3,25 @@
 // The status bar's NUM panel: "NUM" in bold while Num Lock is on, dimmed while it is off.
 #pragma once
 
+#include "platform/numlock.h"
+
 #include <QObject>
+#include <filesystem>
 #include <optional>
 
 class QLabel;
 
-// Keeps the panel in step with the keyboard. Key presses and releases anywhere in the program and
-// window activation refresh it at once; a light poll catches a change made while another program
-// had the keyboard.
+// Keeps the panel in step with the keyboard without waking the program while nothing happens.
+// On X11 the keyboard extension tells of each change as it happens, whichever program has the
+// keyboard. Where only the keyboard LEDs tell (Wayland, the console) they are read again when a
+// key is pressed or released in one of our windows and when one of them becomes active: the
+// moments the state can have changed for anyone looking at the panel.
 class NumLockPanel : public QObject {
 public:
     explicit NumLockPanel(QLabel* panel);
+    // Follows the LEDs under leds instead, a tree laid out as /sys/class/leds.
+    NumLockPanel(QLabel* panel, std::filesystem::path leds);
 
-    // Reads the state and shows it, when it changed.
-    void refresh();
     // Shows the state again in the colours of the current theme.
     void restyle();
 
@@ -24,8 +29,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void follow();
     void show(bool on);
 
     QLabel* panel_;
     std::optional<bool> shown_;
+    platform::NumLockWatch watch_;
 };

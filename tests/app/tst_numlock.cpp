@@ -1,8 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Num Lock from the kernel's keyboard LEDs, read from a fake LED tree laid out as sysfs does.
+// Num Lock from the kernel's keyboard LEDs, read from a fake LED tree laid out as sysfs does, and
+// the status bar's panel where only those LEDs tell.
+#include "app/numlock_panel.h"
 #include "platform/numlock.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -102,6 +107,60 @@ private slots:
     // The headless platform the suite runs on has no keyboard: whatever this machine's LEDs
     // show, the panel reads off.
     void headlessIsOff() { QVERIFY(!platform::numLockOn()); }
+
+    // Where only the LEDs tell, nothing is read while nothing happens; a key in our window, or
+    // our window becoming active, shows the state the LEDs have then.
+    void panelReadsLedsWhenLookedAt() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const fs::path root = fs::path(folder.path().toStdString()) / "leds";
+        QVERIFY(fs::create_directory(root));
+        QVERIFY(addLed(root, root, "input3::numlock=0\n"));
+        const auto setLed = [&](const char* brightness) {
+            std::ofstream(root / "input3::numlock" / "brightness") << brightness;
+        };
+
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        auto* label = new QLabel(QStringLiteral("NUM"), &window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(label);
+        new NumLockPanel(label, root);
+        QWidget other;
+        window.show();
+        other.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        field->setFocus();
+        const auto shown = [label] {
+            return QStringLiteral("%1 %2").arg(label->accessibleName(),
+                                               label->font().bold() ? "bold" : "normal");
+        };
+        QCOMPARE(shown(), "Bloq Num desactivado normal");
+
+        // Lit by a key the program did not see: nothing shows it until one of ours.
+        setLed("1\n");
+        QTest::qWait(50);
+        QCOMPARE(shown(), "Bloq Num desactivado normal");
+        QTest::keyClick(window.windowHandle(), Qt::Key_NumLock);
+        QCOMPARE(shown(), "Bloq Num activado bold");
+        QCOMPARE(field->text(), QString()); // the key went on to the field
+
+        // Put out while another window had the keyboard: shown once ours is active again.
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        setLed("0\n");
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(shown(), "Bloq Num desactivado normal");
+
+        // Typed into the field: the key comes through the window.
+        setLed("1\n");
+        QTest::keyClick(window.windowHandle(), Qt::Key_5);
+        QCOMPARE(field->text(), "5");
+        QCOMPARE(shown(), "Bloq Num activado bold");
+    }
 };
 
 QTEST_MAIN(tst_numlock)
