@@ -1,0 +1,333 @@
+// SPDX-FileCopyrightText: 2026 Proyecto Tarabel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Num Lock panel on a real X server: the program runs itself on a fresh Xvfb server of its
+// own (through xtrace, which logs every request, when it is installed) and the keyboard is
+// pressed by xdotool, as a user would. Exits with 77 (skipped) without Xvfb or xdotool.
+#include "helpers/window_test.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+// Set in the environment of the test run started on the server.
+constexpr const char* serverVariable = "TARABEL_TEST_X_SERVER"; // the server itself
+constexpr const char* traceVariable = "TARABEL_TEST_X_TRACE";   // xtrace's log of our requests
+constexpr const char* otherWindowArgument = "--other-window";
+
+// The environment of a program that talks to the server itself, not through xtrace.
+QProcessEnvironment onServer() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable(serverVariable));
+    return environment;
+}
+
+// Runs a tool against the server; true when it did its work.
+bool run(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(onServer());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(tool, arguments);
+    const bool done = process.waitForFinished(20000) &&
+                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!done)
+        qWarning("%s %s: %s", qPrintable(tool), qPrintable(arguments.join(' ')),
+                 process.readAll().constData());
+    return done;
+}
+
+QString shown(const QLabel* panel) {
+    return panel->accessibleName() + (panel->font().bold() ? " bold" : " normal");
+}
+
+QString expected(bool on) {
+    return on ? QStringLiteral("Bloq Num activado bold")
+              : QStringLiteral("Bloq Num desactivado normal");
+}
+
+} // namespace
+
+class tst_numlock_x11 : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<apptest::Window> window_;
+    QLabel* panel_ = nullptr;
+    bool on_ = false; // Num Lock as the server has it
+
+    // Presses Num Lock and waits for the server to have taken it.
+    void pressNumLock() {
+        QVERIFY(run(QStringLiteral("xdotool"), {"key", "Num_Lock"}));
+        on_ = !on_;
+    }
+
+    // Gives our window the keyboard, as a window manager does when it is clicked.
+    void activate() {
+        QVERIFY(run(QStringLiteral("xdotool"),
+                    {"windowfocus", "--sync", QString::number(window_->winId())}));
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("runs on its own X server only");
+        window_ = std::make_unique<apptest::Window>();
+        panel_ = window_->findChild<QLabel*>(QStringLiteral("labNum"));
+        QVERIFY(panel_);
+        QCOMPARE(shown(panel_), expected(on_)); // a new server starts with Num Lock off
+    }
+
+    void init() {
+        if (window_)
+            activate();
+    }
+
+    void cleanupTestCase() { window_.reset(); }
+
+    // Num Lock pressed in the window lights the panel, and pressed again dims it, within 100 ms
+    // of the key.
+    void followsTheKey() {
+        apptest::focusOn(window_->get("txtGrados1"));
+        qint64 slowest = 0;
+        for (int press = 0; press < 4; ++press) {
+            pressNumLock();
+            QElapsedTimer sincePressed;
+            sincePressed.start();
+            QTRY_COMPARE_WITH_TIMEOUT(shown(panel_), expected(on_), 100);
+            slowest = std::max(slowest, sincePressed.elapsed());
+        }
+        qInfo("shown at most %lld ms after the key", slowest);
+    }
+
+    // Nothing tells the program of a key pressed in another program's window but the server's
+    // keyboard events: the state is shown as soon as ours is active again.
+    void keyPressedElsewhere() {
+        QProcess other;
+        other.setProcessEnvironment(onServer());
+        other.start(QCoreApplication::applicationFilePath(), {otherWindowArgument});
+        QVERIFY(other.waitForReadyRead(20000));
+        QTRY_VERIFY(!window_->isActiveWindow());
+
+        pressNumLock();
+        activate();
+        QTRY_COMPARE_WITH_TIMEOUT(shown(panel_), expected(on_), 100);
+        other.kill();
+        QVERIFY(other.waitForFinished());
+    }
+
+    // A new keymap may number the indicators anew: the panel still follows the key after one,
+    // loaded whole (a new keyboard, as setxkbmap does) or in parts (xkbcomp).
+    void followsAcrossKeymaps() {
+        for (const char* tool : {"setxkbmap", "xkbcomp"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("needs setxkbmap and xkbcomp");
+        }
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString server = qEnvironmentVariable(serverVariable);
+        const QString original = folder.filePath(QStringLiteral("original.xkb"));
+        const QString moved = folder.filePath(QStringLiteral("moved.xkb"));
+        QVERIFY(run(QStringLiteral("xkbcomp"), {"-xkb", server, original}));
+        QFile file(original);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString keymap = QString::fromUtf8(file.readAll());
+        // Its old place keeps a name (a keymap loaded in parts leaves alone what it does not
+        // name), another one.
+        static const QRegularExpression numLock(
+            QStringLiteral(R"(indicator\s+(\d+)\s*=\s*"Num Lock";)"));
+        QVERIFY(keymap.contains(numLock));
+        keymap.replace(numLock,
+                       QStringLiteral(R"(indicator \1 = "Tarabel"; indicator 30 = "Num Lock";)"));
+        QFile out(moved);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(keymap.toUtf8()) > 0);
+        out.close();
+
+        const QList<QStringList> loads = {
+            {"xkbcomp", moved, server},     // Num Lock is now the 30th indicator
+            {"setxkbmap", "-layout", "us"}, // a new keyboard, numbered as before
+            {"xkbcomp", moved, server},
+            {"xkbcomp", original, server}};
+        for (const QStringList& load : loads) {
+            QVERIFY(run(load.first(), load.mid(1)));
+            for (int press = 0; press < 2; ++press) {
+                pressNumLock();
+                QTRY_COMPARE_WITH_TIMEOUT(shown(panel_), expected(on_), 1000);
+            }
+        }
+    }
+
+    // Typing asks nothing of the keyboard extension: every request of ours between two marks
+    // of our own, read from xtrace's log.
+    void typingAsksNothing() {
+        const QString log = qEnvironmentVariable(traceVariable);
+        if (log.isEmpty())
+            QSKIP("needs xtrace");
+        auto* field = window_->get("txtGrados1");
+        apptest::focusOn(field);
+        // The first key from xdotool's device makes the server tell every client of a new
+        // keyboard, once; after it, keys are only keys.
+        QVERIFY(run(QStringLiteral("xdotool"), {"type", "0"}));
+        QTRY_COMPARE(field->text(), "0");
+        field->clear();
+
+        // Changes of the window's title mark the log: where each is, once it is there.
+        const auto at = [&log](const char* title) {
+            QFile trace(log);
+            return trace.open(QIODevice::ReadOnly) ? trace.readAll().indexOf(title) : -1;
+        };
+        window_->setWindowTitle(QStringLiteral("marca-antes"));
+        QTRY_VERIFY_WITH_TIMEOUT(at("marca-antes") >= 0, 5000);
+        const QString typed = QStringLiteral("12345678901234567890");
+        QVERIFY(run(QStringLiteral("xdotool"), {"type", typed}));
+        QTRY_COMPARE(field->text(), typed);
+        window_->setWindowTitle(QStringLiteral("marca-despues"));
+        QTRY_VERIFY_WITH_TIMEOUT(at("marca-despues") >= 0, 5000);
+        window_->setWindowTitle(QStringLiteral("Tarabel"));
+
+        QFile trace(log);
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        const QByteArray all = trace.readAll();
+        const qint64 from = all.indexOf("marca-antes");
+        const QByteArray between = all.mid(from, all.indexOf("marca-despues") - from);
+        QCOMPARE(between.count("Event KeyPress"), typed.size()); // the log is of those keys
+        QCOMPARE(between.count("XKEYBOARD-Request"), 0);
+    }
+};
+
+namespace {
+
+// A window of another program that takes the keyboard, until it is killed.
+int otherWindow(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Otra ventana"));
+    window.setGeometry(600, 400, 200, 100);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return 1;
+    std::puts("ready");
+    std::fflush(stdout);
+    return app.exec();
+}
+
+// A display number for the tracing proxy, reserved as X servers reserve theirs: a lock file, on
+// a number whose sockets nobody holds (xtrace would take over a socket in use).
+std::optional<int> reserveDisplay(int from) {
+    QFile unixSockets(QStringLiteral("/proc/net/unix"));
+    const QByteArray held =
+        unixSockets.open(QIODevice::ReadOnly) ? unixSockets.readAll() : QByteArray();
+    for (int number = from; number < from + 100; ++number) {
+        const QByteArray socket = "/tmp/.X11-unix/X" + QByteArray::number(number);
+        if (QFile::exists(QString::fromLatin1(socket)) || held.contains(socket + '\n'))
+            continue;
+        const QByteArray lock = "/tmp/.X" + QByteArray::number(number) + "-lock";
+        const int file = ::open(lock.constData(), O_WRONLY | O_CREAT | O_EXCL, 0444);
+        if (file < 0)
+            continue;
+        const QByteArray pid = QByteArray::number(::getpid()).rightJustified(10) + '\n';
+        const bool written = ::write(file, pid.constData(), pid.size()) == pid.size();
+        ::close(file);
+        if (written)
+            return number;
+        ::unlink(lock.constData());
+    }
+    return std::nullopt;
+}
+
+// Starts Xvfb (and xtrace in front of it when installed), runs this program's tests on it, and
+// gives their exit code.
+int onOwnServer(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    for (const char* tool : {"Xvfb", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            std::printf("SKIP: needs %s\n", tool);
+            return 77;
+        }
+    }
+    QTemporaryDir runtime;
+    if (!runtime.isValid())
+        return 1;
+
+    // -noreset: the server would forget the lock each time its last client leaves.
+    QProcess server;
+    server.setStandardErrorFile(runtime.filePath(QStringLiteral("xvfb.log")));
+    server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-noreset", "-nolisten", "tcp",
+                                          "-screen", "0", "1024x768x24"});
+    QByteArray number;
+    while (!number.contains('\n') && server.waitForReadyRead(20000))
+        number += server.readAllStandardOutput();
+    number = number.trimmed();
+    if (number.isEmpty()) {
+        std::puts("FAIL: Xvfb did not start");
+        return 1;
+    }
+    const QString display = ":" + QString::fromLatin1(number);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QString::fromLatin1(serverVariable), display);
+
+    QProcess tracer;
+    std::optional<int> traced;
+    if (!QStandardPaths::findExecutable(QStringLiteral("xtrace")).isEmpty())
+        traced = reserveDisplay(number.toInt() + 100);
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(traced.value_or(0));
+    if (traced) {
+        const QString log = runtime.filePath(QStringLiteral("xtrace.log"));
+        tracer.setStandardOutputFile(QProcess::nullDevice());
+        tracer.setStandardErrorFile(runtime.filePath(QStringLiteral("xtrace.err")));
+        tracer.start(QStringLiteral("xtrace"), {"-n", "-k", "-d", display, "-D",
+                                                QStringLiteral(":%1").arg(*traced), "-o", log});
+        for (int wait = 0; wait < 100 && !QFile::exists(socket); ++wait)
+            QThread::msleep(50);
+        if (QFile::exists(socket)) {
+            environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(*traced));
+            environment.insert(QString::fromLatin1(traceVariable), log);
+        }
+    }
+
+    QProcess tests;
+    tests.setProcessChannelMode(QProcess::ForwardedChannels);
+    tests.setProcessEnvironment(environment);
+    tests.start(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    tests.waitForFinished(-1);
+    const int status = tests.exitStatus() == QProcess::NormalExit ? tests.exitCode() : 1;
+
+    if (traced) {
+        tracer.terminate();
+        tracer.waitForFinished();
+        QFile::remove(socket); // xtrace leaves it
+        QFile::remove(QStringLiteral("/tmp/.X%1-lock").arg(*traced));
+    }
+    server.terminate();
+    server.waitForFinished();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], otherWindowArgument) == 0)
+        return otherWindow(argc, argv);
+    if (!qEnvironmentVariableIsSet(serverVariable))
+        return onOwnServer(argc, argv);
+    QApplication app(argc, argv);
+    tst_numlock_x11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_numlock_x11.moc"
