@@ -24,10 +24,10 @@ std::optional<bool> numLockFromLeds(const std::filesystem::path& root);
 // Follows Num Lock for as long as it lives, and calls its function with each new state.
 //
 // On X11 the keyboard extension tells of every change by itself, whichever program has the
-// keyboard: nothing is asked of the server after the first reading, and nothing needs to be
-// done. Elsewhere (Wayland, the console, an X server without that extension) only the kernel's
-// LEDs tell, and nothing tells when they change: the owner calls reread() at the moments the
-// state may have changed for someone looking at it.
+// keyboard: the server is asked once at the start and again only when the keymap changes, and
+// nothing needs to be done. Elsewhere (Wayland, the console, an X server without that extension)
+// only the kernel's LEDs tell, and nothing tells when they change: the owner calls reread() at the
+// moments the state may have changed for someone looking at it.
 class NumLockWatch {
 public:
     using Changed = std::function<void(bool on)>;
