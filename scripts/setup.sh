@@ -21,15 +21,16 @@ TARABEL_PROGRAM_PACKAGES=(
 # dpkg-dev for the .deb's dependencies and lintian to check it; the AT-SPI bus with its Python
 # bindings and a session bus for the screen-reader test; clang with its sanitizer and fuzzing
 # runtime (libclang-rt-dev: the one of the release's default clang); Google Benchmark;
-# clang-format to check the layout of the sources; Xvfb for the screen-reader test and the
-# start-up benchmark; weston to run the window as a native Wayland client; valgrind to count the
-# start-up's instructions.
+# clang-format to check the layout of the sources; Xvfb for the screen-reader test, the Num Lock
+# test and the start-up benchmark, with xdotool to press keys there, xtrace to count the requests
+# the program makes and the XKB tools to load keymaps; weston to run the window as a native
+# Wayland client; valgrind to count the start-up's instructions.
 TARABEL_TEST_PACKAGES=(
     libgtest-dev
     desktop-file-utils appstream dpkg-dev lintian
     at-spi2-core python3-pyatspi dbus-daemon
     clang libclang-rt-dev libbenchmark-dev clang-format
-    xvfb xauth
+    xvfb xauth xdotool xtrace x11-xkb-utils
     weston valgrind
 )
 
