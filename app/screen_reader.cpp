@@ -94,8 +94,15 @@ void Announcer::say(const QString& text) {
     if (text.isEmpty())
         return;
     text_ = text;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 tells the screen reader an announcement as such.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Before it, a screen reader speaks a notification when it is shown.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
     emit said(text);
 }
 

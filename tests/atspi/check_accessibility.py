@@ -5,8 +5,8 @@
 Run by run.sh, which starts the program on a private bus. Checks that every object that can take
 the focus has a name of its own (a unit list is not named by its text, and its edit part carries
 the list's name), that the captions are tied to the fields they describe, and that a conversion
-tells the screen reader its results through a notification, in the decimal separator of the
-locale given as the first argument ("." or ",")."""
+tells the screen reader its results, in the decimal separator of the locale given as the first
+argument ("." or ",")."""
 
 import sys
 import time
@@ -88,7 +88,8 @@ if slider is not None and pyatspi.RELATION_LABELLED_BY not in [
         r.getRelationType() for r in slider.getRelationSet()]:
     fail("the slider has no caption tied to it")
 
-# A conversion speaks its results: through a notification shown, whatever has the focus.
+# A conversion speaks its results, whatever has the focus: as an announcement (Qt 6.8 on), or
+# through a notification shown (before).
 spoken = []
 
 
@@ -97,7 +98,13 @@ def on_showing(event):
         spoken.append(event.source.name)
 
 
+def on_announcement(event):
+    if isinstance(event.any_data, str):
+        spoken.append(event.any_data)
+
+
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+pyatspi.Registry.registerEventListener(on_announcement, "object:announcement")
 
 
 def convert(fields, button, expected):
@@ -128,6 +135,7 @@ convert([("Grados", "10"), ("Minutos de arco", "30"), ("Segundos de arco", "36")
 convert([("Grados Celsius", "20")], "Convertir desde Celsius",
         local("68.0 Fahrenheit, 293.15 Kelvin, punto de rocío 9.211º C, Formación de rocío"))
 pyatspi.Registry.deregisterEventListener(on_showing, "object:state-changed:showing")
+pyatspi.Registry.deregisterEventListener(on_announcement, "object:announcement")
 
 print(f"{len(focusable)} focusable objects, {len(lists)} unit lists, "
       f"{len(failures)} faults")
