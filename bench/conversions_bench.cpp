@@ -113,10 +113,6 @@ void MaskOfText(benchmark::State& state) {
         benchmark::DoNotOptimize(
             numtext::applyMask("123,4567891", numtext::mask("0.00#####"), commaLocale));
 }
-void LeadingNumber(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(numtext::readLeadingNumber("-12.345º C"));
-}
 
 BENCHMARK(NumberTest);
 BENCHMARK(ToNumberLong);
@@ -124,6 +120,5 @@ BENCHMARK(GeneralNumberText);
 BENCHMARK(GeneralNumberTextNearTie);
 BENCHMARK(MaskOfValue);
 BENCHMARK(MaskOfText);
-BENCHMARK(LeadingNumber);
 
 } // namespace

@@ -30,12 +30,6 @@ bool isNumber(std::string_view text, const NumberLocale& locale);
 // Text-to-number conversion; nullopt exactly when the number test fails.
 std::optional<double> toNumber(std::string_view text, const NumberLocale& locale);
 
-// Locale-independent reading of the number at the start of a text: blanks, optional sign,
-// digits, a full stop as the only decimal point, optional exponent. Stops at the first
-// character that does not fit; 0 when there is no leading number. Never fails: a reading beyond
-// the double range gives the largest double with its sign, one below the smallest gives 0.
-double readLeadingNumber(std::string_view text);
-
 // Integer text: the plain decimal digits of a whole number ("0", "-12").
 std::string integerText(long long value);
 

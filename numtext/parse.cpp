@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading numbers: the number test, the text-to-number conversion and the locale-independent
-// reading of a leading number.
+// Reading numbers: the number test and the text-to-number conversion.
 #include "numtext/digits.h"
 #include "numtext/numtext.h"
-
-#include <limits>
 
 namespace numtext {
 
@@ -142,42 +139,6 @@ std::optional<double> toNumber(std::string_view text, const NumberLocale& locale
 
 bool isNumber(std::string_view text, const NumberLocale& locale) {
     return toNumber(text, locale).has_value();
-}
-
-double readLeadingNumber(std::string_view text) {
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-
-    DecimalReader reader;
-    const std::size_t mantissaStart = i;
-    while (i < n && isDigit(text[i]))
-        reader.integerDigit(text[i++]);
-    std::size_t digitCount = i - mantissaStart;
-    if (i < n && text[i] == '.') {
-        const std::size_t fractionStart = ++i;
-        while (i < n && isDigit(text[i]))
-            reader.fractionDigit(text[i++]);
-        digitCount += i - fractionStart;
-    }
-    if (digitCount == 0)
-        return 0.0;
-
-    // The exponent counts only when it is complete: "1e" and "1e+" read as 1.
-    if (const auto exponent = readExponent(text, i))
-        reader.setExponent(exponent->value);
-
-    // Beyond the double range the reading stops at the largest double, keeping the sign: the
-    // reading never fails and never yields infinity, and a later step that multiplies it still
-    // overflows and reports the fault instead of going on with a made-up small value.
-    constexpr double largest = std::numeric_limits<double>::max();
-    return reader.toDouble(negative).value_or(negative ? -largest : largest);
 }
 
 } // namespace numtext

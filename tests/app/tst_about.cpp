@@ -3,7 +3,6 @@
 // The About window: opened modally from the main window, loaded afresh each time and closed with
 // Escape; with the tool nowhere to be found, its button tells the user in a real box.
 #include "about/frmabout.h"
-#include "about/version.h"
 #include "helpers/fake_registry.h"
 #include "helpers/window_test.h"
 
@@ -17,9 +16,6 @@ class tst_about : public QObject {
 private slots:
     void opensFreshEachTime() {
         apptest::Window window;
-        const auto version = about::programVersion();
-        const QString expected =
-            QStringLiteral("Versión %1.%2").arg(version.major).arg(version.minor);
         for (int opening = 0; opening < 2; ++opening) {
             QPointer<frmAbout> opened;
             QVERIFY(apptest::whileModal(
@@ -28,7 +24,8 @@ private slots:
                     opened = qobject_cast<frmAbout*>(modal);
                     QVERIFY(opened);
                     QCOMPARE(opened->windowTitle(), QStringLiteral("Tarabel"));
-                    QCOMPARE(opened->lblVersion->text(), expected);
+                    // project(VERSION) of CMakeLists.txt; a release changes it here, and only here.
+                    QCOMPARE(opened->lblVersion->text(), QStringLiteral("Versión 1.2"));
                     QVERIFY(opened->txtTexto->toPlainText().startsWith("Tarabel: programa"));
                     opened->lblVersion->setText("cambiado"); // the next opening loads again
                     QTest::keyClick(opened->focusWidget(), Qt::Key_Escape);

@@ -87,16 +87,28 @@ private slots:
         QCOMPARE(window.defaultButton(), window.cmdHorasDecASex);
     }
 
-    // Copy and paste give the field the focus and select it.
+    // Copy and paste give the field the focus and select it; a paste replaces all the field held,
+    // wherever its caret stood. Each row: a copy button and its field, a paste button, its field
+    // (holding "1", the caret after it) and the button Enter then presses.
+    void copyAndPaste_data() {
+        QTest::addColumn<QStringList>("controls");
+        for (const char* row : {"cmdCopiar1 txtGrados2 cmdPegar2 txtHoras2 cmdHorasDecASex",
+                                "cmdCopiar2 txtHoras2 cmdPegar3 txtMedidas3 cmdMedidas2",
+                                "cmsCopiar3 txtMedidas4 cmdPegar1 txtGrados2 cmdGradosDecASexa"})
+            QTest::newRow(row) << apptest::names(row);
+    }
     void copyAndPaste() {
+        QFETCH(QStringList, controls);
         apptest::Window window;
-        QClipboard* clipboard = QApplication::clipboard();
-        window.txtGrados2->setText("12.5");
-        window.cmdCopiar1->click();
-        QCOMPARE(clipboard->text(), QStringLiteral("12.5"));
-        window.cmdPegar2->click();
-        QCOMPARE(window.txtHoras2->selectedText(), QStringLiteral("12.5"));
-        QCOMPARE(window.defaultButton(), window.cmdHorasDecASex);
+        window.get(controls[1])->setText("0.6214");
+        window.get<QPushButton>(controls[0])->click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.6214"));
+        QLineEdit* field = window.get(controls[3]);
+        field->setText("1");
+        window.get<QPushButton>(controls[2])->click();
+        QCOMPARE(field->text(), QStringLiteral("0.6214"));
+        QCOMPARE(field->selectedText(), field->text());
+        QCOMPARE(window.defaultButton(), window.get<QPushButton>(controls[4]));
     }
 
     void clearFollowsTheSlider() {

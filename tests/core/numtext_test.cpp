@@ -1,16 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number text beyond the reference vectors: separators of other lengths, the locale-independent
-// reading and the small pieces.
+// Number text beyond the reference vectors: separators of other lengths and the small pieces.
 #include "test_support.h"
 
 #include <limits>
 
-using testing_support::sameDouble;
-
 namespace {
-
-constexpr double largest = std::numeric_limits<double>::max();
 
 TEST(NumberTextOtherLocales, SeparatorsOfAnyLength) {
     const numtext::NumberLocale narrowSpace{",", "\u202F"};
@@ -26,28 +21,10 @@ TEST(NumberTextOtherLocales, SeparatorsOfAnyLength) {
     EXPECT_EQ(numtext::toNumber("1234.5", noGrouping), 1234.5);
 }
 
-TEST(ReadLeadingNumber, ReadsWhatFitsAndStops) {
-    const std::pair<const char*, double> table[] = {
-        {"23.5\u00BA C", 23.5}, {"  -4", -4},         {"abc", 0}, {"-", 0},
-        {"\t+.5e1x", 5},        {"1,5", 1},           {"1e+", 1}, {"-1e-999", -0.0},
-        {"1e999", largest},     {"-1e999", -largest},
-    };
-    for (const auto& [text, value] : table)
-        EXPECT_TRUE(sameDouble(numtext::readLeadingNumber(text), value)) << text;
-}
-
-TEST(SmallPieces, IntegerTextWholePartAndMessages) {
-    EXPECT_EQ(numtext::integerText(0), "0");
+// The whole part is the floor, not the truncation; the integer text holds the longest integer.
+TEST(SmallPieces, IntegerTextAndWholePart) {
     EXPECT_EQ(numtext::integerText(std::numeric_limits<long long>::min()), "-9223372036854775808");
-    EXPECT_EQ(numtext::wholePart(2.5), 2);
     EXPECT_EQ(numtext::wholePart(-2.5), -3);
-    using convert::MessageStyle;
-    EXPECT_EQ(convert::rangeWarning("Solo valores positivos"),
-              (convert::Message{"Solo valores positivos", "Valor fuera de rango",
-                                MessageStyle::Warning}));
-    EXPECT_EQ(convert::floatingPointFault(),
-              convert::rangeWarning(convert::floatingPointFault().text));
-    EXPECT_EQ(convert::Message{"Hola"}, (convert::Message{"Hola", "Tarabel", MessageStyle::Plain}));
 }
 
 } // namespace
