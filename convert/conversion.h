@@ -22,9 +22,21 @@ struct Result {
 struct Conversion {
     std::string_view name;
     std::span<const std::string_view> fields;
-    void (*run)(Form&);
+    void (*function)(Form&);
     // What it gives the user, in the order to tell it; the fields it only tidies are not results.
     std::span<const Result> results = {};
+
+    // Runs the function on a form built with the declared fields. A field it names without
+    // declaring it ends the conversion there with nothing done (Outcome::undeclared): never an
+    // exception out of here, so never one out of a Qt slot.
+    const Outcome& run(Form& form) const {
+        try {
+            function(form);
+        } catch (const UndeclaredField& mistake) {
+            form.abandon(mistake.field);
+        }
+        return form.outcome();
+    }
 };
 
 } // namespace convert

@@ -3,7 +3,6 @@
 #include "convert/form.h"
 
 #include <cmath>
-#include <stdexcept>
 
 namespace convert {
 
@@ -17,14 +16,14 @@ Form::Form(numtext::NumberLocale locale, std::map<std::string, std::string, std:
 const std::string& Form::text(std::string_view field) const {
     const auto it = texts_.find(field);
     if (it == texts_.end())
-        throw std::out_of_range("unknown field " + std::string(field));
+        throw UndeclaredField{std::string(field)};
     return it->second;
 }
 
 void Form::write(std::string_view field, std::string text) {
     const auto it = texts_.find(field);
     if (it == texts_.end())
-        throw std::out_of_range("unknown field " + std::string(field));
+        throw UndeclaredField{std::string(field)};
     if (outcome_.fault)
         return;
     it->second = text;
@@ -34,6 +33,10 @@ void Form::write(std::string_view field, std::string text) {
 void Form::tell(Message message) {
     if (!outcome_.fault)
         outcome_.effects.emplace_back(std::move(message));
+}
+
+void Form::abandon(std::string undeclared) {
+    outcome_ = Outcome{{}, false, std::move(undeclared)};
 }
 
 void Form::fault() {

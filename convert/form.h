@@ -34,6 +34,15 @@ using Effect = std::variant<Write, Message>;
 struct Outcome {
     std::vector<Effect> effects;
     bool fault = false; // stopped on a floating-point fault
+    // A field the conversion read or wrote without declaring it: a mistake in the program, not in
+    // what the user typed. The conversion ended there with no effects, so nothing changes.
+    std::string undeclared;
+};
+
+// What Form::text and Form::write throw for a field the form was not built with;
+// Conversion::run catches it.
+struct UndeclaredField {
+    std::string field;
 };
 
 class Form {
@@ -44,7 +53,8 @@ public:
 
     const numtext::NumberLocale& locale() const { return locale_; }
 
-    // The current text of a field; the field must be one the form was built with.
+    // The current text of a field; any other field than those the form was built with throws
+    // UndeclaredField.
     const std::string& text(std::string_view field) const;
     void write(std::string_view field, std::string text);
     void tell(Message message);
@@ -67,6 +77,8 @@ public:
 
     const Outcome& outcome() const { return outcome_; }
     bool faulted() const { return outcome_.fault; }
+    // Drops every effect: the conversion named a field it did not declare.
+    void abandon(std::string undeclared);
 
 private:
     void fault();

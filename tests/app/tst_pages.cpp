@@ -162,6 +162,20 @@ private slots:
         QCOMPARE(window.defaultButton(), window->cmdDecADec2);
     }
 
+    // A conversion that names a field it did not declare leaves the window as it was.
+    void anUndeclaredFieldChangesNothing() {
+        apptest::Window window;
+        static constexpr std::string_view declared[] = {"txtGrados3"};
+        const convert::Conversion mistaken{"Mistaken", declared, [](convert::Form& form) {
+                                               form.write("txtGrados3", "1");
+                                               form.write("txtGrados4", "2");
+                                           }};
+        window->txtGrados3->setText("old");
+        QTest::ignoreMessage(QtWarningMsg, "Mistaken names txtGrados4, which it does not declare");
+        window.run(mistaken);
+        QCOMPARE(window.texts({"txtGrados3", "txtGrados4"}), QStringList({"old", ""}));
+    }
+
     // A slider move converts an empty Celsius field once, as if 0 had been typed; that
     // conversion refreshes the read-out once more, nested, and converts no further. Every key
     // then rewrites the read-out, also one that meets the end of the track.

@@ -20,31 +20,32 @@ namespace {
 
 using Fields = std::array<std::string, 4>; // whole units, minutes, seconds, decimal
 
-struct Conversion {
-    void (*convert)(Form&);
+struct Angle {
+    const convert::Conversion& conversion;
     Fields fields;
 };
 
 const Fields degreeFields{"txtGrados1", "txtMinutos1", "txtSegundos1", "txtGrados2"};
 const Fields hourFields{"txtHoras1", "txtMinutos2", "txtSegundos2", "txtHoras2"};
-const std::map<std::string, Conversion, std::less<>> conversions{
-    {"degToDec", {convert::angles::GradosSexADec, degreeFields}},
-    {"degToSex", {convert::angles::GradosDecASexa, degreeFields}},
-    {"hToDec", {convert::angles::HorasSexADec, hourFields}},
-    {"hToSex", {convert::angles::HorasDecASex, hourFields}},
+const std::map<std::string, Angle, std::less<>> conversions{
+    {"degToDec", {convert::angles::gradosSexADec, degreeFields}},
+    {"degToSex", {convert::angles::gradosDecASexa, degreeFields}},
+    {"hToDec", {convert::angles::horasSexADec, hourFields}},
+    {"hToSex", {convert::angles::horasDecASex, hourFields}},
 };
 
 class AnglesTest : public testing_support::LocaleTest {
 protected:
     // Runs one conversion: the texts after it, no message (or only the fault), and each field
     // written only if its text changes.
-    Form run(const Conversion& c, const std::string& unit, const Fields& before,
-             const Fields& after, bool faults = false) const {
-        std::map<std::string, std::string, std::less<>> texts{{"comGrados3", unit}};
+    Form run(const Angle& c, const std::string& unit, const Fields& before, const Fields& after,
+             bool faults = false) const {
+        testing_support::Texts texts;
         for (int i = 0; i < 4; ++i)
-            texts[c.fields[i]] = loc(before[i]);
-        Form form(locale(), texts);
-        c.convert(form);
+            texts.emplace_back(c.fields[i], before[i]);
+        if (c.fields == hourFields) // only the hour row has a unit
+            texts.emplace_back(convert::angles::hourDecimalUnit, unit);
+        Form form = this->after(c.conversion, texts);
         if (faults)
             testing_support::expectFault(form.outcome());
         else
@@ -69,7 +70,7 @@ TEST_P(AnglesTest, SexagesimalAndDecimal) {
     for (const auto& row : readTable("angle_splits.tsv")) {
         for (const char* name : {"degToSex", "hToSex"}) {
             SCOPED_TRACE(row.where() + " " + name);
-            const Conversion& c = conversions.at(name);
+            const Angle& c = conversions.at(name);
             auto written = fieldsWritten(
                 run(c, "h", {"", "", "", row[1]}, {row[2], row[3], row[4], row[5]}).outcome());
             if (written.front() == c.fields[3])
@@ -82,7 +83,9 @@ TEST_P(AnglesTest, SexagesimalAndDecimal) {
 
 // In the table "U" stands for the row's main unit and "V" for the other row's.
 TEST_P(AnglesTest, BothRowsChangeTheUnitAlike) {
-    for (const auto& r : {convert::angles::degreeUnitChange, convert::angles::hourUnitChange}) {
+    using namespace convert::angles;
+    for (const auto& [r, c] :
+         {std::pair{degreeUnitChange, &decADec1}, {hourUnitChange, &decADec2}}) {
         const std::string in(r.input), out(r.output);
         const std::string_view other = r.mainUnit == "Grados" ? "Horas" : "Grados";
         const auto unit = [&](std::string_view text) {
@@ -90,11 +93,10 @@ TEST_P(AnglesTest, BothRowsChangeTheUnitAlike) {
         };
         for (const auto& row : readTable("angle_units.tsv")) {
             SCOPED_TRACE(row.where() + " in " + in);
-            Form form = this->form({{in, row[1]},
-                                    {r.sourceUnit, unit(row[2])},
-                                    {r.targetUnit, unit(row[3])},
-                                    {out, row[4]}});
-            convert::angles::DecADec(form, r);
+            const Form form = after(*c, {{in, row[1]},
+                                         {r.sourceUnit, unit(row[2])},
+                                         {r.targetUnit, unit(row[3])},
+                                         {out, row[4]}});
             const auto& outcome = form.outcome();
             if (row[5] == "FAULT") {
                 testing_support::expectFault(outcome);

@@ -12,12 +12,12 @@ using namespace convert::distances;
 namespace {
 
 struct Converter {
-    void (*convert)(Form&);
+    const convert::Conversion& conversion;
     const char *source, *from, *to, *result; // fields
 };
 
-const Converter S{convertShortDistance, "txtMedidas1", "comMedidas1", "comMedidas2", "txtMedidas2"};
-const Converter L{convertLongDistance, "txtMedidas3", "comMedidas3", "comMedidas4", "txtMedidas4"};
+const Converter S{shortDistance, "txtMedidas1", "comMedidas1", "comMedidas2", "txtMedidas2"};
+const Converter L{longDistance, "txtMedidas3", "comMedidas3", "comMedidas4", "txtMedidas4"};
 
 class DistanceTest : public testing_support::LocaleTest {};
 
@@ -25,9 +25,9 @@ TEST_P(DistanceTest, Converts) {
     for (const auto& row : testing_support::readTable("distances.tsv")) {
         SCOPED_TRACE(row.where());
         const Converter& k = row[1] == "S" ? S : L;
-        Form form =
-            this->form({{k.source, row[2]}, {k.from, row[3]}, {k.to, row[4]}, {k.result, row[5]}});
-        k.convert(form);
+        const Form form =
+            after(k.conversion,
+                  {{k.source, row[2]}, {k.from, row[3]}, {k.to, row[4]}, {k.result, row[5]}});
         const auto written = fieldsWritten(form.outcome());
         if (row[6] == "FAULT") { // nothing is written
             testing_support::expectFault(form.outcome());

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The floating-point fault rule every conversion shares: the step that faults writes nothing,
-// the user is told once, and nothing is written after it.
-#include "convert/form.h"
+// the user is told once, and nothing is written after it; and a field named without being
+// declared, which ends a conversion with nothing done.
+#include "convert/conversion.h"
 
 #include "test_support.h"
 
@@ -38,6 +39,26 @@ TEST_P(FormFaultTest, AMaskThatCarriesPastTheTopLeavesTheFieldAsItWas) {
     g.remask("a", numtext::mask("0.00"));
     EXPECT_FALSE(g.faulted());
     expectTexts(g, {{"a", "abc"}});
+}
+
+// A conversion that names a field it did not declare, to read or to write, ends there with
+// nothing done, whatever it wrote, told or faulted on before: the window is left as it was.
+TEST_P(FormFaultTest, AnUndeclaredFieldEndsTheConversionWithNothingDone) {
+    static constexpr std::string_view declared[] = {"a"};
+    for (const auto mistake : {+[](convert::Form& f) {
+                                   f.write("a", "3");
+                                   f.tell(convert::rangeWarning("later"));
+                                   f.write("b", "4");
+                               },
+                               +[](convert::Form& f) {
+                                   f.checked(INFINITY);
+                                   f.writeMasked("a", *f.number("b"), numtext::mask("0"));
+                               }}) {
+        auto f = form({{"a", "1"}});
+        EXPECT_EQ((convert::Conversion{"Mistaken", declared, mistake}.run(f).undeclared), "b");
+        EXPECT_TRUE(f.outcome().effects.empty());
+        EXPECT_FALSE(f.faulted());
+    }
 }
 
 INSTANTIATE_FOR_BOTH_LOCALES(FormFaultTest);

@@ -4,7 +4,7 @@
 // under a full-stop and a comma locale.
 #pragma once
 
-#include "convert/form.h"
+#include "convert/conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ inline std::vector<Row> readTable(const std::string& file) {
     return rows;
 }
 
-using Texts = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+using Texts = std::vector<std::pair<std::string_view, std::string_view>>;
 
 // A test fixture parameterised by the locale; texts given to it are table texts, written with
 // "." as the decimal separator and "," as the thousands separator. Unit names hold neither, so
@@ -102,6 +102,25 @@ protected:
         for (const auto& [field, text] : texts)
             local.emplace(field, loc(text));
         return convert::Form(locale(), std::move(local));
+    }
+    // The form after the conversion ran on it. The form has exactly the fields the conversion
+    // declares, empty unless given; a text for another field fails the test, and so does a field
+    // the conversion names without declaring it. A slider's text is its position as the window
+    // gives it, in 0-9 under every locale.
+    convert::Form after(const convert::Conversion& conversion, Texts texts) const {
+        std::map<std::string_view, std::string_view> given(texts.begin(), texts.end());
+        std::map<std::string, std::string, std::less<>> local;
+        for (const std::string_view field : conversion.fields) {
+            const auto text = given.extract(field);
+            local.emplace(field, !text                      ? ""
+                                 : field.starts_with("sld") ? std::string(text.mapped())
+                                                            : loc(text.mapped()));
+        }
+        for (const auto& [field, text] : given)
+            ADD_FAILURE() << conversion.name << " does not declare " << field;
+        convert::Form form(locale(), std::move(local));
+        EXPECT_EQ(conversion.run(form).undeclared, "") << conversion.name;
+        return form;
     }
     void expectTexts(const convert::Form& form, Texts texts) const {
         for (const auto& [field, text] : texts)
