@@ -1,21 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One pure conversion (FUZZ_CONVERSION) on any field texts. Whatever the texts, it finishes
-// without an exception, leaves in each field a number of the locale or the text it already had,
-// writes the read-outs in their own forms, asks only for range warnings, and stops on a
-// floating-point fault with that message last. The input: a first byte for the separators (bit 0)
-// and the humidity, then the field texts in the order of the list, separated by line feeds.
+// One conversion of the catalogue, named by TARABEL_FUZZ_CONVERSION (fuzz/run.sh runs each in
+// turn, and TARABEL_FUZZ_CONVERSION=list prints their names), on any field texts. Whatever the
+// texts, it names only the fields it declares, leaves in each field a number of the locale or the
+// text it already had, writes the read-outs in their own forms, asks only for range warnings, and
+// stops on a floating-point fault with that message last. The input: a first byte for the locale
+// (see fuzz::localeOf) and the humidity, then the field texts in the order of the list, separated
+// by line feeds.
 #include "invariants.h"
 
-#include "convert/angles/decadec.h"
-#include "convert/angles/degrees.h"
-#include "convert/angles/hours.h"
-#include "convert/distances/distances.h"
-#include "convert/temperature/dewpoint.h"
-#include "convert/temperature/temperature.h"
+#include "convert/catalogue.h"
 #include "convert/units.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <span>
 #include <vector>
@@ -27,35 +25,16 @@ namespace angles = convert::angles;
 namespace temperature = convert::temperature;
 namespace units = convert::units;
 
-struct Target {
-    const convert::Conversion& conversion;
-    std::vector<std::string_view> sexagesimal = {}; // minutes and seconds, below 60 when split
-};
+const convert::Conversion* conversion = nullptr;
 
-const Target targets[] = {
-    {angles::gradosSexADec},
-    {angles::gradosDecASexa,
-     {angles::degreeSexagesimal.minutes, angles::degreeSexagesimal.seconds}},
-    {angles::horasSexADec},
-    {angles::horasDecASex, {angles::hourSexagesimal.minutes, angles::hourSexagesimal.seconds}},
-    {angles::decADec1},
-    {angles::decADec2},
-    {convert::distances::shortDistance},
-    {convert::distances::longDistance},
-    {temperature::celsiusConversion},
-    {temperature::fahrenheitConversion},
-    {temperature::kelvinConversion},
-    {temperature::dewPoint},
-};
-
-#define FUZZ_NAME_OF(x) #x
-#define FUZZ_NAME(x) FUZZ_NAME_OF(x)
-
-const Target& chosen() {
-    for (const auto& target : targets)
-        if (target.conversion.name == FUZZ_NAME(FUZZ_CONVERSION))
-            return target;
-    std::abort();
+// The minutes and seconds a conversion splits a value into: below 60 each.
+std::vector<std::string_view> sexagesimalOf(const convert::Conversion& c) {
+    for (const auto& [split, fields] :
+         {std::pair{&angles::gradosDecASexa, angles::degreeSexagesimal},
+          {&angles::horasDecASex, angles::hourSexagesimal}})
+        if (split == &c)
+            return {fields.minutes, fields.seconds};
+    return {};
 }
 
 // A unit list's text: one byte below 16 picks a unit name of the program, so that the fuzzer
@@ -83,6 +62,10 @@ void requireWritten(const std::string& field, const std::string& text, const std
         fuzz::require(text.ends_with(unit), "the dew point ends with its unit", text);
         const std::string shown = text.substr(0, text.size() - unit.size());
         fuzz::requireMasked(shown, numtext::mask("0.000"), locale);
+    } else if (field == temperature::humidityLabel) {
+        const auto humidity = numtext::toNumber(text.substr(0, text.size() - 2), locale);
+        fuzz::require(text.ends_with(" %") && humidity && *humidity >= 0 && *humidity <= 100,
+                      "the humidity is a per cent", text);
     } else if (field == temperature::warningLabel) {
         fuzz::require(text == temperature::freezingWarning || text == temperature::boilingWarning ||
                           text == temperature::dewWarning,
@@ -95,18 +78,34 @@ void requireWritten(const std::string& field, const std::string& text, const std
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    const char* chosen = std::getenv("TARABEL_FUZZ_CONVERSION");
+    const std::string_view name = chosen ? chosen : "";
+    for (const convert::Conversion* c : convert::allConversions) {
+        if (name == "list")
+            std::printf("%.*s\n", static_cast<int>(c->name.size()), c->name.data());
+        else if (c->name == name)
+            conversion = c;
+    }
+    if (name == "list")
+        std::exit(0);
+    if (!conversion) {
+        std::fprintf(stderr, "TARABEL_FUZZ_CONVERSION names no conversion (=list names them)\n");
+        std::exit(2);
+    }
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    static const Target& target = chosen();
-    const auto& conversion = target.conversion;
     const auto& locale = fuzz::localeOf(data[0]);
 
     // The field texts, in the order of the list, separated by line feeds; the slider's position
     // comes from the first byte.
     std::map<std::string, std::string, std::less<>> texts;
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
-    for (const std::string_view field : conversion.fields) {
+    for (const std::string_view field : conversion->fields) {
         if (field == temperature::humiditySlider) {
             texts.emplace(field, numtext::integerText((data[0] >> 1) % 101));
             continue;
@@ -118,9 +117,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     Form form(locale, texts);
-    conversion.run(form);
+    const auto& outcome = conversion->run(form);
+    fuzz::require(outcome.undeclared.empty(), "a conversion names only the fields it declares",
+                  outcome.undeclared);
 
-    const auto& effects = form.outcome().effects;
+    const auto& effects = outcome.effects;
     for (const auto& effect : effects) {
         if (std::holds_alternative<convert::Write>(effect))
             continue;
@@ -142,11 +143,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A value split into units, minutes and seconds never shows 60 minutes or seconds.
+    static const std::vector<std::string_view> sexagesimal = sexagesimalOf(*conversion);
     const bool split =
-        !target.sexagesimal.empty() && (&conversion == &angles::gradosDecASexa ||
-                                        form.text(angles::hourDecimalUnit) == units::hoursSign ||
-                                        form.text(angles::hourDecimalUnit) == units::degreesSign);
-    for (const auto field : split ? target.sexagesimal : std::vector<std::string_view>{}) {
+        !sexagesimal.empty() && (conversion == &angles::gradosDecASexa ||
+                                 form.text(angles::hourDecimalUnit) == units::hoursSign ||
+                                 form.text(angles::hourDecimalUnit) == units::degreesSign);
+    for (const auto field : split ? sexagesimal : std::vector<std::string_view>{}) {
         const auto value = form.number(field);
         fuzz::require(value && *value >= 0 && *value < 60, "minutes and seconds stay below 60",
                       form.text(field));
