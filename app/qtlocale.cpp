@@ -10,5 +10,15 @@ numtext::NumberLocale numberLocaleOf(const QLocale& locale) {
     // A locale that groups with its decimal sign would make every text ambiguous.
     if (group == decimal)
         group.clear();
-    return {decimal.toStdString(), group.toStdString()};
+    numtext::NumberLocale number{decimal.toStdString(), group.toStdString()};
+    // A locale with digits of its own writes them, and its minus sign with them; one with 0-9
+    // keeps "-" whatever sign it prefers, as it always has.
+    const QList<uint> zero = locale.zeroDigit().toUcs4();
+    if (zero.size() == 1 && zero[0] != '0' && QChar::digitValue(char32_t(zero[0])) == 0 &&
+        QChar::digitValue(char32_t(zero[0] + 9)) == 9) {
+        number.zero = locale.zeroDigit().toStdString();
+        if (const QString minus = locale.negativeSign(); !minus.isEmpty())
+            number.minus = minus.toStdString();
+    }
+    return number;
 }

@@ -75,11 +75,19 @@ BENCHMARK(LongDistance);
 BENCHMARK(Temperature);
 BENCHMARK(DewPoint);
 
-// The number text on its own, with typical and hard values: a long text, a value whose cut
-// at 15 digits is a near tie that needs the exact expansion.
+// The number text on its own, with typical and hard values: a text in digits of another script,
+// a long text, a value whose cut at 15 digits is a near tie that needs the exact expansion.
 void NumberTest(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(numtext::isNumber(" -1.234.567,891e-3 ", commaLocale));
+}
+void NumberTestOwnDigits(benchmark::State& state) {
+    const numtext::NumberLocale persian{"\u066B", "\u066C", "\u06F0", "\u200E\u2212"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(numtext::isNumber(
+            " \u200E\u2212\u06F1\u066C\u06F2\u06F3\u06F4\u066C\u06F5\u06F6\u06F7\u066B"
+            "\u06F8\u06F9\u06F1e-\u06F3 ",
+            persian));
 }
 void ToNumberLong(benchmark::State& state) {
     const std::string text = "0," + std::string(300, '3') + "e5";
@@ -115,6 +123,7 @@ void MaskOfText(benchmark::State& state) {
 }
 
 BENCHMARK(NumberTest);
+BENCHMARK(NumberTestOwnDigits);
 BENCHMARK(ToNumberLong);
 BENCHMARK(GeneralNumberText);
 BENCHMARK(GeneralNumberTextNearTie);

@@ -22,9 +22,16 @@ inline void require(bool condition, const char* promise, std::string_view text =
     std::abort();
 }
 
-// The first byte of an input picks the separators; the rest is text.
+// The first byte of an input picks the locale by its two lowest bits: full stop, comma, and two
+// with digits of their own, Persian and Arabic as Qt has them. The rest is text.
 inline const numtext::NumberLocale& localeOf(unsigned char byte) {
-    return byte & 1 ? numtext::commaLocale : numtext::fullStopLocale;
+    static const numtext::NumberLocale locales[] = {
+        numtext::fullStopLocale,
+        numtext::commaLocale,
+        {"\u066B", "\u066C", "\u06F0", "\u200E\u2212"},
+        {"\u066B", "\u066C", "\u0660", "\u061C-"},
+    };
+    return locales[byte & 3];
 }
 
 // Above this the 15-digit text of a value rounds beyond the double range and is no number.
@@ -32,12 +39,16 @@ inline bool writable(double value) {
     return std::fabs(value) <= 1.79769313486231e308;
 }
 
-// The number of decimals of a number text written without exponent.
+// The number of decimals of a number text written without exponent: the characters after the
+// decimal separator (each digit is one, whatever its length in UTF-8).
 inline int decimalsOf(std::string_view text, const numtext::NumberLocale& locale) {
     const auto separator = text.find(locale.decimal);
-    return separator == std::string_view::npos
-               ? 0
-               : static_cast<int>(text.size() - separator - locale.decimal.size());
+    if (separator == std::string_view::npos)
+        return 0;
+    int decimals = 0;
+    for (const unsigned char c : text.substr(separator + locale.decimal.size()))
+        decimals += (c & 0xC0) != 0x80;
+    return decimals;
 }
 
 // A text written through a mask: a number with the mask's decimals, unchanged by it again.

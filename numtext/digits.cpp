@@ -9,6 +9,66 @@
 
 namespace numtext::detail {
 
+namespace {
+
+// The code point of a UTF-8 text of one character; 0 for any other text.
+char32_t onlyCodePoint(std::string_view text) {
+    const std::size_t length = text.size();
+    if (length < 2 || length > 4)
+        return 0;
+    char32_t point = static_cast<unsigned char>(text[0]) & (0x7F >> length);
+    for (const char c : text.substr(1))
+        point = point << 6 | (static_cast<unsigned char>(c) & 0x3F);
+    return point;
+}
+
+std::size_t encode(char32_t point, char* out) {
+    if (point < 0x800) {
+        out[0] = static_cast<char>(0xC0 | point >> 6);
+        out[1] = static_cast<char>(0x80 | (point & 0x3F));
+        return 2;
+    }
+    if (point < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | point >> 12);
+        out[1] = static_cast<char>(0x80 | (point >> 6 & 0x3F));
+        out[2] = static_cast<char>(0x80 | (point & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | point >> 18);
+    out[1] = static_cast<char>(0x80 | (point >> 12 & 0x3F));
+    out[2] = static_cast<char>(0x80 | (point >> 6 & 0x3F));
+    out[3] = static_cast<char>(0x80 | (point & 0x3F));
+    return 4;
+}
+
+} // namespace
+
+LocaleDigits::LocaleDigits(std::string_view zero) {
+    const char32_t point = onlyCodePoint(zero);
+    latin_ = point < 0x80;
+    for (int d = 0; d < 10; ++d) {
+        if (latin_) {
+            own_[d][0] = static_cast<char>('0' + d);
+            lengths_[d] = 1;
+        } else {
+            lengths_[d] = encode(point + d, own_[d]);
+        }
+    }
+}
+
+LocaleDigits::Found LocaleDigits::at(std::string_view text) const {
+    if (text.empty())
+        return {0, 0};
+    if (isDigit(text[0]))
+        return {text[0], 1};
+    if (latin_ || static_cast<unsigned char>(text[0]) < 0x80)
+        return {0, 0};
+    for (char d = '0'; d <= '9'; ++d)
+        if (text.starts_with(own(d)))
+            return {d, own(d).size()};
+    return {0, 0};
+}
+
 void DecimalReader::keep(char c) {
     if (count_ < capacity)
         digits_[count_++] = c;

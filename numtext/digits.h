@@ -3,13 +3,39 @@
 // Private helpers of the number-text library: decimal digit strings to and from doubles.
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string_view>
 
 namespace numtext::detail {
 
 inline bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// The decimal digits of a locale: 0-9, and the ten in a row from its own zero digit (UTF-8).
+class LocaleDigits {
+public:
+    explicit LocaleDigits(std::string_view zero);
+
+    // The digit that starts `text`, as '0' to '9', and its length in bytes (0: no digit there).
+    struct Found {
+        char digit;
+        std::size_t length;
+    };
+    Found at(std::string_view text) const;
+
+    // The locale's own form of a digit '0' to '9'.
+    std::string_view own(char digit) const {
+        const int d = digit - '0';
+        return {own_[d], lengths_[d]};
+    }
+
+private:
+    bool latin_ = true;
+    char own_[10][4];
+    std::size_t lengths_[10];
+};
 
 // Collects the significant digits of a decimal number as a parser meets them and converts them to
 // the nearest double. The value is 0.d1d2...dn x 10^(point + exponent).

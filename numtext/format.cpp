@@ -12,6 +12,32 @@ namespace numtext {
 
 using detail::Digits;
 
+namespace {
+
+// A number text written with 0-9 and a leading "-", in the locale's own digits and minus sign.
+std::string inOwnForm(std::string text, const NumberLocale& locale) {
+    if (locale.zero == "0" && locale.minus == "-")
+        return text;
+    const detail::LocaleDigits digits(locale.zero);
+    std::string own;
+    own.reserve(2 * text.size() + locale.minus.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (detail::isDigit(text[i]))
+            own += digits.own(text[i]);
+        else if (i == 0 && text[i] == '-')
+            own += locale.minus;
+        else
+            own += text[i];
+    }
+    return own;
+}
+
+} // namespace
+
+std::string integerText(long long value, const NumberLocale& locale) {
+    return inOwnForm(integerText(value), locale);
+}
+
 std::string generalNumberText(double value, const NumberLocale& locale) {
     // Infinity and NaN never reach a field: callers check before writing, and a fault slipping
     // through shows as an empty field rather than as a text that reads back as a number.
@@ -19,7 +45,7 @@ std::string generalNumberText(double value, const NumberLocale& locale) {
         return {};
     const Digits digits = detail::significantDigits(value);
     if (digits.count == 0)
-        return "0"; // -0 included
+        return inOwnForm("0", locale); // -0 included
 
     std::string text;
     text.reserve(24 + locale.decimal.size());
@@ -54,7 +80,7 @@ std::string generalNumberText(double value, const NumberLocale& locale) {
         text.append(static_cast<std::size_t>(-exponent - 1), '0');
         text.append(digits.d, digits.count);
     }
-    return text;
+    return inOwnForm(std::move(text), locale);
 }
 
 std::string applyMask(double value, Mask m, const NumberLocale& locale) {
@@ -94,7 +120,7 @@ std::string applyMask(double value, Mask m, const NumberLocale& locale) {
         for (int p = 1; p <= decimals; ++p)
             text += digitAt(static_cast<long long>(digits.exponent) + p);
     }
-    return text;
+    return inOwnForm(std::move(text), locale);
 }
 
 std::string applyMask(std::string_view text, Mask m, const NumberLocale& locale) {

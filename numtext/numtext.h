@@ -12,11 +12,16 @@
 
 namespace numtext {
 
-// The user's regional separators. Either may be several bytes (U+00A0, U+202F, ...).
-// An empty group separator means no grouping is accepted.
+// The user's regional number forms. Either separator may be several bytes (U+00A0, U+202F, ...);
+// an empty group separator means no grouping is accepted. A locale with digits of its own
+// (Persian, Arabic, Bengali, ...) names its zero digit, the first of ten in a row, and its minus
+// sign (direction marks included): numbers are written with them, and read with them as well as
+// with 0-9 and "-". The sign of an exponent is always "+" or "-".
 struct NumberLocale {
     std::string decimal = ".";
     std::string group = ",";
+    std::string zero = "0";
+    std::string minus = "-";
 };
 
 inline const NumberLocale fullStopLocale{".", ","};
@@ -30,8 +35,10 @@ bool isNumber(std::string_view text, const NumberLocale& locale);
 // Text-to-number conversion; nullopt exactly when the number test fails.
 std::optional<double> toNumber(std::string_view text, const NumberLocale& locale);
 
-// Integer text: the plain decimal digits of a whole number ("0", "-12").
+// Integer text: the plain decimal digits of a whole number ("0", "-12"); with a locale, in its
+// own digits and minus sign.
 std::string integerText(long long value);
+std::string integerText(long long value, const NumberLocale& locale);
 
 // General number text: 15 significant digits, no thousands separators, no trailing zeros,
 // scientific form (1E+15, 1.5E-05) when the decimal exponent is >= 15 or <= -5.

@@ -7,7 +7,7 @@
 namespace numtext {
 
 using detail::DecimalReader;
-using detail::isDigit;
+using detail::LocaleDigits;
 
 namespace {
 
@@ -59,7 +59,8 @@ struct Exponent {
 
 // The exponent that starts at `i`: "E" or "e", an optional sign and at least one digit, its value
 // saturated far beyond the double range. nullopt when there is no complete exponent there.
-std::optional<Exponent> readExponent(std::string_view text, std::size_t i) {
+std::optional<Exponent> readExponent(std::string_view text, std::size_t i,
+                                     const LocaleDigits& digits) {
     const std::size_t n = text.size();
     if (i >= n || (text[i] != 'e' && text[i] != 'E'))
         return std::nullopt;
@@ -69,59 +70,72 @@ std::optional<Exponent> readExponent(std::string_view text, std::size_t i) {
         negative = text[i] == '-';
         ++i;
     }
-    if (i >= n || !isDigit(text[i]))
-        return std::nullopt;
+    const std::size_t start = i;
     long long exponent = 0;
-    while (i < n && isDigit(text[i]))
-        exponent = detail::saturatedExponentStep(exponent, text[i++]);
+    for (LocaleDigits::Found d; (d = digits.at(text.substr(i))).length; i += d.length)
+        exponent = detail::saturatedExponentStep(exponent, d.digit);
+    if (i == start)
+        return std::nullopt;
     return Exponent{negative ? -exponent : exponent, i};
 }
 
 // Reads the number that makes up the whole of `text` (blanks around already removed).
 // nullopt when the text is not a number or its value is beyond the double range.
 std::optional<double> readWholeNumber(std::string_view text, const NumberLocale& locale) {
+    const LocaleDigits digits(locale.zero);
     const std::size_t n = text.size();
     std::size_t i = 0;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
+    if (locale.minus != "-" && !locale.minus.empty() && text.starts_with(locale.minus)) {
+        negative = true;
+        i = locale.minus.size();
+    } else if (i < n && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
 
     DecimalReader reader;
-    const std::size_t integerStart = i;
-    while (i < n && isDigit(text[i]))
-        reader.integerDigit(text[i++]);
-    bool anyDigit = i > integerStart;
+    // The digit at `i` into the reader, as a digit of the integer part or of the fraction; false
+    // when there is none.
+    const auto take = [&](void (DecimalReader::*into)(char)) {
+        const auto d = digits.at(text.substr(i));
+        if (d.length == 0)
+            return false;
+        (reader.*into)(d.digit);
+        i += d.length;
+        return true;
+    };
+
+    const bool leadingZero = digits.at(text.substr(i)).digit == '0';
+    int integerDigits = 0;
+    while (take(&DecimalReader::integerDigit))
+        ++integerDigits;
+    bool anyDigit = integerDigits > 0;
 
     // Thousands separators: a first group of one to three digits without a leading zero, then
     // groups of exactly three (a fourth digit is left over and fails the end check).
     const std::string_view group = locale.group;
     const std::string_view decimal = locale.decimal;
     if (anyDigit && !group.empty() && group != decimal && text.substr(i).starts_with(group)) {
-        if (i - integerStart > 3 || text[integerStart] == '0')
+        if (integerDigits > 3 || leadingZero)
             return std::nullopt;
         while (text.substr(i).starts_with(group)) {
             i += group.size();
-            for (int k = 0; k < 3; ++k) {
-                if (i >= n || !isDigit(text[i]))
+            for (int k = 0; k < 3; ++k)
+                if (!take(&DecimalReader::integerDigit))
                     return std::nullopt;
-                reader.integerDigit(text[i++]);
-            }
         }
     }
 
     if (!decimal.empty() && text.substr(i).starts_with(decimal)) {
         i += decimal.size();
-        const std::size_t fractionStart = i;
-        while (i < n && isDigit(text[i]))
-            reader.fractionDigit(text[i++]);
-        anyDigit = anyDigit || i > fractionStart;
+        while (take(&DecimalReader::fractionDigit))
+            anyDigit = true;
     }
     if (!anyDigit)
         return std::nullopt;
 
-    if (const auto exponent = readExponent(text, i)) {
+    if (const auto exponent = readExponent(text, i, digits)) {
         reader.setExponent(exponent->value);
         i = exponent->end;
     }

@@ -65,10 +65,10 @@ void remaskNumber(Form& form, std::string_view field) {
 
 void DecADec(Form& form, const UnitChangeRow& row) {
     if (!form.isNumber(row.input))
-        form.write(row.input, numtext::integerText(0));
+        form.write(row.input, numtext::integerText(0, form.locale()));
     if (*form.number(row.input) < 0) {
         form.tell(rangeWarning("Solo valores positivos"));
-        form.write(row.input, numtext::integerText(0));
+        form.write(row.input, numtext::integerText(0, form.locale()));
     }
     const double x = *form.number(row.input);
 

@@ -9,13 +9,13 @@ namespace convert::angles {
 void correctInput(Form& form, std::initializer_list<BoundedField> fields) {
     for (const auto& f : fields)
         if (!form.isNumber(f.field))
-            form.write(f.field, numtext::integerText(0));
+            form.write(f.field, numtext::integerText(0, form.locale()));
     for (const auto& f : fields)
         if (*form.number(f.field) >= f.bound)
-            form.write(f.field, numtext::integerText(0));
+            form.write(f.field, numtext::integerText(0, form.locale()));
     for (const auto& f : fields)
         if (*form.number(f.field) < 0)
-            form.write(f.field, numtext::integerText(0));
+            form.write(f.field, numtext::integerText(0, form.locale()));
 }
 
 void splitSexagesimal(Form& form, double value, const SexagesimalFields& fields) {

@@ -6,9 +6,9 @@ namespace convert::distances {
 
 double correctSource(Form& form, std::string_view field) {
     if (!form.isNumber(field))
-        form.write(field, numtext::integerText(0));
+        form.write(field, numtext::integerText(0, form.locale()));
     if (*form.number(field) < 0)
-        form.write(field, numtext::integerText(0));
+        form.write(field, numtext::integerText(0, form.locale()));
     return *form.number(field);
 }
 

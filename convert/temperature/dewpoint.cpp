@@ -25,13 +25,13 @@ std::optional<int> humidityOf(const Form& form) {
 
 } // namespace
 
-std::string humidityText(int humidity) {
-    return numtext::integerText(humidity) + " %";
+std::string humidityText(int humidity, const numtext::NumberLocale& locale) {
+    return numtext::integerText(humidity, locale) + " %";
 }
 
 void showHumidity(Form& form) {
     if (const auto humidity = humidityOf(form))
-        form.write(humidityLabel, humidityText(*humidity));
+        form.write(humidityLabel, humidityText(*humidity, form.locale()));
 }
 
 void showDewPoint(Form& form) {

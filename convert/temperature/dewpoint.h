@@ -23,8 +23,8 @@ inline constexpr std::string_view freezingWarning =
 inline constexpr std::string_view boilingWarning = "Temperatura por encima del punto de ebullición";
 inline constexpr std::string_view dewWarning = "Formación de rocío";
 
-// The humidity read-out: the humidity in per cent, "50 %".
-std::string humidityText(int humidity);
+// The humidity read-out: the humidity in per cent, "50 %", in the locale's digits.
+std::string humidityText(int humidity, const numtext::NumberLocale& locale);
 
 // Both read the humidity as the slider's text (a whole number from 0 to 100; any other text
 // leaves every label as it is). The first writes the humidity read-out. The second reads the

@@ -54,10 +54,10 @@ constexpr Scale kelvinScale{
 
 void convertFrom(Form& form, const Scale& scale) {
     if (!form.isNumber(scale.source))
-        form.write(scale.source, numtext::integerText(0));
+        form.write(scale.source, numtext::integerText(0, form.locale()));
     if (*form.number(scale.source) < scale.lowerLimit) {
         form.tell(rangeWarning(std::string(scale.warning)));
-        form.write(scale.source, numtext::integerText(0));
+        form.write(scale.source, numtext::integerText(0, form.locale()));
     }
 
     // The targets are computed from the value the tidied source shows, not from what was typed.

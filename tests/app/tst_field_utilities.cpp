@@ -87,9 +87,8 @@ private slots:
         QCOMPARE(window.defaultButton(), window.cmdHorasDecASex);
     }
 
-    // Copy and paste give the field the focus and select it; a paste replaces all the field held,
-    // wherever its caret stood. Each row: a copy button and its field, a paste button, its field
-    // (holding "1", the caret after it) and the button Enter then presses.
+    // Copy and paste give the field the focus and select it; a paste replaces all the field held.
+    // Each row: a copy button and its field, a paste button, its field and its row's button.
     void copyAndPaste_data() {
         QTest::addColumn<QStringList>("controls");
         for (const char* row : {"cmdCopiar1 txtGrados2 cmdPegar2 txtHoras2 cmdHorasDecASex",

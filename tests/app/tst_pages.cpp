@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pages through their real widgets: a conversion of each kind and what a screen reader hears
-// of it, the range warning and the floating-point fault going through the window's message seam,
-// a real message box without one, and the humidity slider moved with the keyboard.
+// The pages through their real widgets: a conversion of each kind in four locales and what a
+// screen reader hears of it, the range warning and the floating-point fault through the window's
+// message seam, a real message box without one, a mistaken conversion, and the slider's keys.
 #include "helpers/window_test.h"
 
+#include "app/qtlocale.h"
 #include "app/screen_reader.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSlider>
 
@@ -35,19 +37,29 @@ QString warning(const char* text) {
     return QStringLiteral("Valor fuera de rango | %1 | warning").arg(QString::fromUtf8(text));
 }
 
+// A table text in the locale's forms, as Qt writes them: its digits, its decimal sign, and its
+// minus sign for a "-" before a digit or "." that does not follow an "E".
+QString inLocale(QString text, const QLocale& locale) {
+    text.replace(QRegularExpression("(^|[^E])-(?=[0-9.])"), "\\1\u0001");
+    for (int digit = 0; digit < 10; ++digit)
+        text.replace(QChar(u'0' + digit), locale.toString(digit));
+    return text.replace('.', locale.decimalPoint()).replace(QChar(1), locale.negativeSign());
+}
+
 } // namespace
 
 class PagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each row: the texts given ("name=text"), the field Enter is pressed in (or the slider, moved
+    // Each row: the texts typed ("name=text"), the field Enter is pressed in (or the slider, moved
     // one step by the keyboard), what a screen reader hears once the conversion is done (the
     // results of its row as the fields show them, through one notification, with the focus left
     // where it was; "*" not looked at), the texts afterwards ("name=text|...") and the message
-    // shown. Numbers are written with "." and run under both separators.
+    // shown. Numbers are written with "." and run in the forms of a full-stop, a comma, a Persian
+    // and an Arabic locale; a row that starts from another's results reads them back.
     void conversions_data() {
-        QTest::addColumn<numtext::NumberLocale>("locale");
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QStringList>("given");
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("spoken");
@@ -59,17 +71,25 @@ private slots:
             {"txtGrados1=10 txtMinutos1=30 txtSegundos1=36", "txtSegundos1", "10.51 grados", "",
              ""},
             {"txtGrados2=123.456", "txtGrados2", "123 grados, 27 minutos, 21.60 segundos", "", ""},
+            {"txtGrados1=123 txtMinutos1=27 txtSegundos1=21.60", "txtSegundos1", "123.456 grados",
+             "", ""},
             {"txtHoras2=12.5 comGrados3=h", "txtHoras2", "12 horas, 30 minutos, 0.00 segundos", "",
              ""},
             {"txtGrados3=1.5", "txtGrados3", "90.00 minutos", "", ""},
             {"txtMedidas1=100", "txtMedidas2", "39.37008 pulgadas", "", ""},
             {"txtMedidas3=1", "txtMedidas3", "6.6845871226706E-09 unidades astronómicas", "", ""},
+            {"txtMedidas3=6.6845871226706E-09 comMedidas4=Kilómetros", "txtMedidas3",
+             "6.6845871226706E-09 kilómetros", "", ""},
             {"txtMedidas3=100 comMedidas4=Millas", "txtMedidas4", "62.14 millas",
              "txtMedidas3=100|txtMedidas4=62.14|txtMedidas2=", ""},
             {"txtCelsius=20", "txtCelsius",
              "68.0 Fahrenheit, 293.15 Kelvin, punto de rocío 9.211º C, Formación de rocío", "", ""},
             {"txtKelvin=200", "txtKelvin",
              "-73.15 Celsius, -99.67 Fahrenheit, punto de rocío -76.982º C, Temperatura por debajo "
+             "del punto de congelación",
+             "", ""},
+            {"txtCelsius=-73.15", "txtCelsius",
+             "-99.67 Fahrenheit, 200.0 Kelvin, punto de rocío -76.982º C, Temperatura por debajo "
              "del punto de congelación",
              "", ""},
             {"txtCelsius=20", "sldHumedad", "9.506º C, Formación de rocío", "", ""},
@@ -87,8 +107,11 @@ private slots:
              "txtFahrenheit=old|labRocio=-|labAvisoRocio=",
              "El resultado queda fuera del rango de valores representables."},
         };
-        const std::pair<const char*, numtext::NumberLocale> locales[] = {
-            {"full stop", numtext::fullStopLocale}, {"comma", numtext::commaLocale}};
+        const std::pair<const char*, QLocale> locales[] = {
+            {"full stop", QLocale::c()},
+            {"comma", QLocale(QLocale::Spanish, QLocale::Spain)},
+            {"Persian", QLocale(QLocale::Persian, QLocale::Iran)},
+            {"Arabic", QLocale(QLocale::Arabic, QLocale::Egypt)}};
         for (const auto& [name, locale] : locales)
             for (const auto& row : rows)
                 QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row.given, name)))
@@ -98,22 +121,22 @@ private slots:
     }
 
     void conversions() {
-        QFETCH(numtext::NumberLocale, locale);
+        QFETCH(QLocale, locale);
         QFETCH(QStringList, given);
         QFETCH(QString, where);
         QFETCH(QString, spoken);
         QFETCH(QString, after);
         QFETCH(QString, told);
-        const auto local = [&](QString text) {
-            return text.replace('.', QString::fromStdString(locale.decimal));
-        };
-        apptest::Window window(locale);
+        const auto local = [&](const QString& text) { return inLocale(text, locale); };
+        apptest::Window window(numberLocaleOf(locale));
         for (const QString& control : given) {
             const QString name = control.section('=', 0, 0), text = control.section('=', 1);
             if (auto* list = window.get<QComboBox>(name))
                 list->setCurrentIndex(list->findText(text));
-            else
-                window.setControlText(name, local(text));
+            else // as a keyboard of the locale's script types it: a key event for each character
+                for (const QChar c : local(text))
+                    QTest::sendKeyEvent(QTest::Click, window.get(name), Qt::Key_unknown, QString(c),
+                                        Qt::NoModifier);
         }
         auto* control = window.get<QWidget>(where);
         apptest::focusOn(control);
@@ -122,9 +145,11 @@ private slots:
         if (spoken != "*") // "*": not looked at
             QCOMPARE(listener.heard, QStringList{local(spoken)});
         QCOMPARE(QApplication::focusWidget(), control);
-        for (const QString& text : after.split('|', Qt::SkipEmptyParts))
-            QCOMPARE(text.section('=', 0, 0) + '=' + window.controlText(text.section('=', 0, 0)),
-                     local(text));
+        for (const QString& text : after.split('|', Qt::SkipEmptyParts)) {
+            const QString name = text.section('=', 0, 0);
+            QCOMPARE(name + '=' + window.controlText(name),
+                     name + '=' + local(text.section('=', 1)));
+        }
         QCOMPARE(window.messages, told.isEmpty() ? QStringList() : QStringList{told});
     }
 
@@ -166,13 +191,12 @@ private slots:
     void anUndeclaredFieldChangesNothing() {
         apptest::Window window;
         static constexpr std::string_view declared[] = {"txtGrados3"};
-        const convert::Conversion mistaken{"Mistaken", declared, [](convert::Form& form) {
-                                               form.write("txtGrados3", "1");
-                                               form.write("txtGrados4", "2");
-                                           }};
         window->txtGrados3->setText("old");
         QTest::ignoreMessage(QtWarningMsg, "Mistaken names txtGrados4, which it does not declare");
-        window.run(mistaken);
+        window.run({"Mistaken", declared, [](convert::Form& form) {
+                        form.write("txtGrados3", "1");
+                        form.write("txtGrados4", "2");
+                    }});
         QCOMPARE(window.texts({"txtGrados3", "txtGrados4"}), QStringList({"old", ""}));
     }
 

@@ -116,6 +116,6 @@ TEST_P(AnglesTest, BothRowsChangeTheUnitAlike) {
     }
 }
 
-INSTANTIATE_FOR_BOTH_LOCALES(AnglesTest);
+INSTANTIATE_FOR_EVERY_LOCALE(AnglesTest);
 
 } // namespace

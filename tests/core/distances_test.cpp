@@ -45,6 +45,6 @@ TEST_P(DistanceTest, Converts) {
     }
 }
 
-INSTANTIATE_FOR_BOTH_LOCALES(DistanceTest);
+INSTANTIATE_FOR_EVERY_LOCALE(DistanceTest);
 
 } // namespace

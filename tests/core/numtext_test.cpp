@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number text beyond the reference vectors: separators of other lengths and the small pieces.
+// Number text beyond the reference vectors: separators of other lengths, digits of other scripts.
 #include "test_support.h"
-
-#include <limits>
 
 namespace {
 
@@ -21,10 +19,13 @@ TEST(NumberTextOtherLocales, SeparatorsOfAnyLength) {
     EXPECT_EQ(numtext::toNumber("1234.5", noGrouping), 1234.5);
 }
 
-// The whole part is the floor, not the truncation; the integer text holds the longest integer.
-TEST(SmallPieces, IntegerTextAndWholePart) {
-    EXPECT_EQ(numtext::integerText(std::numeric_limits<long long>::min()), "-9223372036854775808");
-    EXPECT_EQ(numtext::wholePart(-2.5), -3);
+// Digits beyond the Basic Multilingual Plane (Adlam's) are written and read back; in the Persian
+// locale (which every table runs under) the full stop is no decimal sign.
+TEST(NumberTextOtherLocales, DigitsOfTheirOwn) {
+    const numtext::NumberLocale adlam{".", "\u2E41", "\U0001E950", "-"};
+    EXPECT_EQ(numtext::generalNumberText(-10.5, adlam), "-\U0001E951\U0001E950.\U0001E955");
+    EXPECT_EQ(numtext::toNumber("-\U0001E951\u2E41\U0001E950\U0001E950\U0001E950", adlam), -1000);
+    EXPECT_FALSE(numtext::isNumber("\u06F1.\u06F5", testing_support::persian.locale));
 }
 
 } // namespace

@@ -92,6 +92,6 @@ TEST_P(TemperatureTest, ShowsTheHumidityTheDewPointAndItsWarning) {
     }
 }
 
-INSTANTIATE_FOR_BOTH_LOCALES(TemperatureTest);
+INSTANTIATE_FOR_EVERY_LOCALE(TemperatureTest);
 
 } // namespace

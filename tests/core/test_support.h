@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the core tests: every table is written once with full-stop texts and run
-// under a full-stop and a comma locale.
+// under a full-stop, a comma and a Persian locale.
 #pragma once
 
 #include "convert/conversion.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 
@@ -22,8 +23,14 @@ inline bool sameDouble(double a, double b) {
 struct NamedLocale {
     std::string name;
     numtext::NumberLocale locale;
+    std::string digits = "0123456789"; // its own, each as many bytes as the others
     friend void PrintTo(const NamedLocale& param, std::ostream* os) { *os << param.name; }
 };
+
+// As Qt has fa_IR: Persian digits, the Arabic separators and a minus sign after a direction mark.
+inline const NamedLocale persian{"Persian",
+                                 {"\u066B", "\u066C", "\u06F0", "\u200E\u2212"},
+                                 "\u06F0\u06F1\u06F2\u06F3\u06F4\u06F5\u06F6\u06F7\u06F8\u06F9"};
 
 // The messages a conversion asked for, in order.
 inline std::vector<convert::Message> messagesOf(const convert::Outcome& outcome) {
@@ -85,15 +92,25 @@ inline std::vector<Row> readTable(const std::string& file) {
 using Texts = std::vector<std::pair<std::string_view, std::string_view>>;
 
 // A test fixture parameterised by the locale; texts given to it are table texts, written with
-// "." as the decimal separator and "," as the thousands separator. Unit names hold neither, so
-// every text of a form can be localized.
+// "." as the decimal separator, "," as the thousands separator, 0-9, and "-" as the sign of a
+// number (before a digit or ".", not after an "E"). Unit names hold none of them, so every text
+// of a form can be localized.
 class LocaleTest : public testing::TestWithParam<NamedLocale> {
 protected:
     const numtext::NumberLocale& locale() const { return GetParam().locale; }
     std::string loc(std::string_view text) const {
+        const std::string& digits = GetParam().digits;
         std::string out;
-        for (char c : text)
-            out += c == '.' ? locale().decimal : c == ',' ? locale().group : std::string(1, c);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c == '-' && (i == 0 || std::toupper(text[i - 1]) != 'E') &&
+                text.substr(i + 1).find_first_of("0123456789.") == 0)
+                out += locale().minus;
+            else if (c >= '0' && c <= '9')
+                out += digits.substr((c - '0') * digits.size() / 10, digits.size() / 10);
+            else
+                out += c == '.' ? locale().decimal : c == ',' ? locale().group : std::string(1, c);
+        }
         return out;
     }
     // The first text given for a field counts.
@@ -103,10 +120,9 @@ protected:
             local.emplace(field, loc(text));
         return convert::Form(locale(), std::move(local));
     }
-    // The form after the conversion ran on it. The form has exactly the fields the conversion
-    // declares, empty unless given; a text for another field fails the test, and so does a field
-    // the conversion names without declaring it. A slider's text is its position as the window
-    // gives it, in 0-9 under every locale.
+    // The form after the conversion ran on it, built with exactly the fields it declares (empty
+    // unless given; a slider's text in 0-9, as the window gives it). A text for another field fails
+    // the test, and so does a field the conversion names without declaring it.
     convert::Form after(const convert::Conversion& conversion, Texts texts) const {
         std::map<std::string_view, std::string_view> given(texts.begin(), texts.end());
         std::map<std::string, std::string, std::less<>> local;
@@ -130,9 +146,10 @@ protected:
 
 } // namespace testing_support
 
-#define INSTANTIATE_FOR_BOTH_LOCALES(suite)                                                        \
+#define INSTANTIATE_FOR_EVERY_LOCALE(suite)                                                        \
     INSTANTIATE_TEST_SUITE_P(                                                                      \
         Locales, suite,                                                                            \
         testing::Values(testing_support::NamedLocale{"FullStop", numtext::fullStopLocale},         \
-                        testing_support::NamedLocale{"Comma", numtext::commaLocale}),              \
+                        testing_support::NamedLocale{"Comma", numtext::commaLocale},               \
+                        testing_support::persian),                                                 \
         [](const auto& instance) { return instance.param.name; })
