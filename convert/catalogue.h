@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every conversion of the program, for what goes through them all.
+// Every conversion of the program, listed once: whatever goes through them all reads them here
+// (the fuzz target takes their names from this list).
 #pragma once
 
 #include "convert/angles/decadec.h"

@@ -43,26 +43,14 @@ std::size_t encode(char32_t point, char* out) {
 
 } // namespace
 
-LocaleDigits::LocaleDigits(std::string_view zero) {
+void LocaleDigits::setOwn(std::string_view zero) {
     const char32_t point = onlyCodePoint(zero);
-    latin_ = point < 0x80;
-    for (int d = 0; d < 10; ++d) {
-        if (latin_) {
-            own_[d][0] = static_cast<char>('0' + d);
-            lengths_[d] = 1;
-        } else {
-            lengths_[d] = encode(point + d, own_[d]);
-        }
-    }
+    own_ = point >= 0x80;
+    for (int d = 0; own_ && d < 10; ++d)
+        lengths_[d] = encode(point + d, encoded_[d]);
 }
 
-LocaleDigits::Found LocaleDigits::at(std::string_view text) const {
-    if (text.empty())
-        return {0, 0};
-    if (isDigit(text[0]))
-        return {text[0], 1};
-    if (latin_ || static_cast<unsigned char>(text[0]) < 0x80)
-        return {0, 0};
+LocaleDigits::Found LocaleDigits::ownAt(std::string_view text) const {
     for (char d = '0'; d <= '9'; ++d)
         if (text.starts_with(own(d)))
             return {d, own(d).size()};

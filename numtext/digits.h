@@ -16,24 +16,37 @@ inline bool isDigit(char c) {
 // The decimal digits of a locale: 0-9, and the ten in a row from its own zero digit (UTF-8).
 class LocaleDigits {
 public:
-    explicit LocaleDigits(std::string_view zero);
+    explicit LocaleDigits(std::string_view zero) {
+        if (zero.size() > 1)
+            setOwn(zero);
+    }
 
-    // The digit that starts `text`, as '0' to '9', and its length in bytes (0: no digit there).
+    // The digit at text[i], as '0' to '9', and its length in bytes (0: no digit there).
     struct Found {
         char digit;
         std::size_t length;
     };
-    Found at(std::string_view text) const;
+    Found at(std::string_view text, std::size_t i) const {
+        if (i < text.size() && isDigit(text[i]))
+            return {text[i], 1};
+        if (!own_ || i >= text.size())
+            return {0, 0};
+        return ownAt(text.substr(i));
+    }
 
     // The locale's own form of a digit '0' to '9'.
     std::string_view own(char digit) const {
+        static constexpr std::string_view latin = "0123456789";
         const int d = digit - '0';
-        return {own_[d], lengths_[d]};
+        return own_ ? std::string_view(encoded_[d], lengths_[d]) : latin.substr(d, 1);
     }
 
 private:
-    bool latin_ = true;
-    char own_[10][4];
+    void setOwn(std::string_view zero);
+    Found ownAt(std::string_view text) const;
+
+    bool own_ = false;
+    char encoded_[10][4];
     std::size_t lengths_[10];
 };
 

@@ -72,7 +72,7 @@ std::optional<Exponent> readExponent(std::string_view text, std::size_t i,
     }
     const std::size_t start = i;
     long long exponent = 0;
-    for (LocaleDigits::Found d; (d = digits.at(text.substr(i))).length; i += d.length)
+    for (LocaleDigits::Found d; (d = digits.at(text, i)).length; i += d.length)
         exponent = detail::saturatedExponentStep(exponent, d.digit);
     if (i == start)
         return std::nullopt;
@@ -95,21 +95,13 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberLocale&
     }
 
     DecimalReader reader;
-    // The digit at `i` into the reader, as a digit of the integer part or of the fraction; false
-    // when there is none.
-    const auto take = [&](void (DecimalReader::*into)(char)) {
-        const auto d = digits.at(text.substr(i));
-        if (d.length == 0)
-            return false;
-        (reader.*into)(d.digit);
-        i += d.length;
-        return true;
-    };
-
-    const bool leadingZero = digits.at(text.substr(i)).digit == '0';
     int integerDigits = 0;
-    while (take(&DecimalReader::integerDigit))
+    bool leadingZero = false;
+    for (LocaleDigits::Found d; (d = digits.at(text, i)).length; i += d.length) {
+        leadingZero = leadingZero || (integerDigits == 0 && d.digit == '0');
+        reader.integerDigit(d.digit);
         ++integerDigits;
+    }
     bool anyDigit = integerDigits > 0;
 
     // Thousands separators: a first group of one to three digits without a leading zero, then
@@ -121,16 +113,22 @@ std::optional<double> readWholeNumber(std::string_view text, const NumberLocale&
             return std::nullopt;
         while (text.substr(i).starts_with(group)) {
             i += group.size();
-            for (int k = 0; k < 3; ++k)
-                if (!take(&DecimalReader::integerDigit))
+            for (int k = 0; k < 3; ++k) {
+                const auto d = digits.at(text, i);
+                if (d.length == 0)
                     return std::nullopt;
+                reader.integerDigit(d.digit);
+                i += d.length;
+            }
         }
     }
 
     if (!decimal.empty() && text.substr(i).starts_with(decimal)) {
         i += decimal.size();
-        while (take(&DecimalReader::fractionDigit))
+        for (LocaleDigits::Found d; (d = digits.at(text, i)).length; i += d.length) {
+            reader.fractionDigit(d.digit);
             anyDigit = true;
+        }
     }
     if (!anyDigit)
         return std::nullopt;
