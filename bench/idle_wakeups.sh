@@ -21,28 +21,17 @@ done
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 work="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$work"
-xvfb=""
+export XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
+source "$root/scripts/xvfb.sh"
 child=""
 cleanup() {
     [ -z "$child" ] || kill "$child" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    stop_xvfb
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# The server picks a free display and writes its number when it is ready.
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb -noreset -screen 0 1280x1024x24
 
 # count PROGRAM TITLE STATE X Y: sets calls to the system calls of PROGRAM's threads in $seconds
 # seconds, once it has settled in STATE ("inactive", or "active" with a click at X,Y of its
