@@ -22,15 +22,15 @@ TARABEL_PROGRAM_PACKAGES=(
 # bindings and a session bus for the screen-reader test; clang with its sanitizer and fuzzing
 # runtime (libclang-rt-dev: the one of the release's default clang); Google Benchmark;
 # clang-format to check the layout of the sources; Xvfb for the screen-reader test, the Num Lock
-# test and the start-up benchmark, with xdotool to press keys there, xtrace to count the requests
-# the program makes and the XKB tools to load keymaps; weston to run the window as a native
-# Wayland client; valgrind to count the start-up's instructions.
+# test and the start-up benchmark, with xdotool to press keys there and the XKB tools to load
+# keymaps; weston to run the window as a native Wayland client; valgrind to count the start-up's
+# instructions.
 TARABEL_TEST_PACKAGES=(
     libgtest-dev
     desktop-file-utils appstream dpkg-dev lintian
     at-spi2-core python3-pyatspi dbus-daemon
     clang libclang-rt-dev libbenchmark-dev clang-format
-    xvfb xauth xdotool xtrace x11-xkb-utils
+    xvfb xauth xdotool x11-xkb-utils
     weston valgrind
 )
 
