@@ -27,25 +27,7 @@ std::optional<bool> numLockFromLeds(const std::filesystem::path&) {
 NumLockWatch::NumLockWatch(Changed changed)
     : changed_(std::move(changed)), read_(numLockOn), on_(numLockOn()) {}
 
-NumLockWatch::NumLockWatch(Changed changed, std::filesystem::path leds)
-    : changed_(std::move(changed)),
-      read_([leds = std::move(leds)] { return numLockFromLeds(leds).value_or(false); }),
-      on_(read_()) {}
-
 NumLockWatch::~NumLockWatch() = default;
-
-void NumLockWatch::reread() {
-    if (read_)
-        set(read_());
-}
-
-void NumLockWatch::set(bool on) {
-    if (on_ == on)
-        return;
-    on_ = on;
-    if (changed_)
-        changed_(on);
-}
 
 } // namespace platform
 
@@ -323,17 +305,23 @@ NumLockWatch::NumLockWatch(Changed changed) : changed_(std::move(changed)) {
     on_ = read_();
 }
 
-NumLockWatch::NumLockWatch(Changed changed, std::filesystem::path leds)
-    : changed_(std::move(changed)),
-      read_([leds = std::move(leds)] { return numLockFromLeds(leds).value_or(false); }),
-      on_(read_()) {}
-
 NumLockWatch::~NumLockWatch() {
 #ifdef TARABEL_NUMLOCK_X11
     if (xkb_)
         xkb_->remove(this);
 #endif
 }
+
+} // namespace platform
+
+#endif
+
+namespace platform {
+
+NumLockWatch::NumLockWatch(Changed changed, std::filesystem::path leds)
+    : changed_(std::move(changed)),
+      read_([leds = std::move(leds)] { return numLockFromLeds(leds).value_or(false); }),
+      on_(read_()) {}
 
 void NumLockWatch::reread() {
     if (read_)
@@ -349,5 +337,3 @@ void NumLockWatch::set(bool on) {
 }
 
 } // namespace platform
-
-#endif
