@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: opened modally from the main window, loaded afresh each time and closed with
-// Escape; with the tool nowhere to be found, its button tells the user in a real box.
+// Escape. Its button: tst_sysinfo.
 #include "about/frmabout.h"
-#include "helpers/fake_registry.h"
 #include "helpers/window_test.h"
 
 #include <QAction>
@@ -33,21 +32,6 @@ private slots:
                 }));
             QVERIFY(opened.isNull()); // the closed window is gone
         }
-    }
-
-    void unavailableToolShowsAPlainBox() {
-        apptest::FakeRegistry registry; // no keys at all
-        const auto nothing = [](const std::string&) { return false; };
-        frmAbout about({&registry, nothing, nothing, {}});
-        about.show();
-        QString seen;
-        QVERIFY(apptest::whileModal([&] { about.cmdSysInfo->click(); },
-                                    [&](QWidget* modal) {
-                                        if (auto* box = qobject_cast<QMessageBox*>(modal))
-                                            seen = apptest::describe(*box);
-                                    }));
-        QCOMPARE(seen, "Tarabel | La información del sistema no está disponible en este momento");
-        QVERIFY(about.isVisible());
     }
 };
 

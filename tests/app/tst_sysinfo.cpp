@@ -1,17 +1,58 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding and starting the system-information tool: the search through both registry keys
-// against a registry held in memory, and the system services underneath.
-#include "about/sysinfo.h"
-#include "helpers/fake_registry.h"
+// Finding and starting the system-information tool from the About window's button: the search
+// through both registry keys against a registry held in memory, the box that tells the user when
+// the tool is nowhere to be found, and the system services underneath.
+#include "about/frmabout.h"
+#include "helpers/window_test.h"
 #include "platform/system.h"
 
-#include <QtTest>
+#include <cstring>
 
 namespace {
 
 constexpr const char* toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const QString unavailable =
+    QStringLiteral("Tarabel | La información del sistema no está disponible en este momento");
+
+// Keys below HKEY_LOCAL_MACHINE, readable but never writable, as a standard user sees them, with
+// values of any type, with or without a NUL (the program's stand-in holds only strings). It
+// knows which keys are still open; a handle that is not open throws, as a failure of the search.
+class FakeRegistry final : public platform::Registry {
+public:
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, QByteArray>>> keys;
+    std::map<Key, std::string> open; // handles given out and not yet closed
+
+    long openKey(platform::RegistryRoot root, std::string_view path, std::uint32_t access,
+                 Key& key) override {
+        if (root != platform::localMachine || !keys.contains(std::string(path)))
+            return platform::statusNotFound;
+        if (access & platform::keyWriteRights)
+            return platform::statusAccessDenied;
+        open[key = ++opened_] = path;
+        return platform::statusSuccess;
+    }
+    long queryValue(Key key, std::string_view name, std::uint32_t& type, std::byte* buffer,
+                    std::uint32_t& size) override {
+        const auto& values = keys.at(open.at(key));
+        const auto value = values.find(std::string(name));
+        if (value == values.end())
+            return platform::statusNotFound;
+        const auto& [valueType, bytes] = value->second;
+        const bool fits = std::uint32_t(bytes.size()) <= size;
+        size = std::uint32_t(bytes.size());
+        if (!fits)
+            return platform::statusMoreData;
+        std::memcpy(buffer, bytes.constData(), size);
+        type = valueType;
+        return platform::statusSuccess;
+    }
+    void closeKey(Key key) override { open.erase(key); }
+
+private:
+    Key opened_ = 100;
+};
 
 // A shell script that leaves a mark beside itself when it runs: a file of its name and ".started".
 bool writeMarkingScript(const QString& path) {
@@ -28,9 +69,9 @@ class tst_sysinfo : public QObject {
 
 private slots:
     // The tool key's "PATH" value of the given type (null: no such key) and the folder key's
-    // "MSINFO" value; then what the search does in order: "file <path>" tested, "start <path>",
-    // "told" the tool is unavailable. The file is there when a start follows its test, and a
-    // start succeeds when nothing follows it.
+    // "MSINFO" value; then what the button does in order: "file <path>" tested, "start <path>",
+    // the real box that tells the user the tool is unavailable. The file is there when a start
+    // follows its test, and a start succeeds when nothing follows it.
     void search_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QByteArray>("tool");
@@ -40,7 +81,7 @@ private slots:
         const QByteArray tool = QStringLiteral("D:\\Herramientas\\información.exe").toUtf8();
         const QByteArray folder("C:\\Archivos comunes\\MSInfo\0", 27), full(1024, 'x'), none;
         const QString folderTool = QStringLiteral("C:\\Archivos comunes\\MSInfo\\MSINFO32.EXE");
-        const QStringList startTool{"start " + QString::fromUtf8(tool)}, told{"told"};
+        const QStringList startTool{"start " + QString::fromUtf8(tool)}, told{unavailable};
         const QStringList fromFolder{"file " + folderTool, "start " + folderTool};
         QTest::newRow("with its NUL, started unchecked") << 1 << tool + '\0' << folder << startTool;
         QTest::newRow("without NUL") << 1 << tool << folder << startTool;
@@ -63,7 +104,7 @@ private slots:
         QFETCH(QByteArray, tool);
         QFETCH(QByteArray, folder);
         QFETCH(QStringList, events);
-        apptest::FakeRegistry registry;
+        FakeRegistry registry;
         if (!tool.isNull())
             registry.keys[toolKey]["PATH"] = {type, tool};
         if (!folder.isNull())
@@ -74,14 +115,16 @@ private slots:
             const QString next = events.value(seen.size());
             return event == std::string_view("file ") ? next.startsWith("start") : next.isNull();
         };
-        about::StartSysInfo({&registry,
-                             [&](const std::string& path) { return record("file ", path); },
-                             [&](const std::string& path) { return record("start ", path); },
-                             [&](const convert::Message& m) {
-                                 seen << (m == about::sysInfoUnavailable() ? "told" : "?");
-                             }});
+        frmAbout about({&registry,
+                        [&](const std::string& path) { return record("file ", path); },
+                        [&](const std::string& path) { return record("start ", path); },
+                        {}});
+        about.show();
+        apptest::whileModal([&] { about.cmdSysInfo->click(); },
+                            [&](QWidget* modal) { seen << apptest::describe(*modal); });
         QCOMPARE(seen, events);
         QVERIFY(registry.open.empty()); // every key opened was closed
+        QVERIFY(about.isVisible());
     }
 
 #ifndef _WIN32

@@ -37,9 +37,13 @@ inline QString describe(const convert::Message& message) {
            (message.style == convert::MessageStyle::Warning ? " | warning" : "");
 }
 
-inline QString describe(const QMessageBox& box) {
-    return box.windowTitle() + " | " + box.text() +
-           (box.icon() == QMessageBox::Warning ? " | warning" : "");
+// The same of a modal window, when it is a message box.
+inline QString describe(const QWidget& modal) {
+    const auto* box = qobject_cast<const QMessageBox*>(&modal);
+    if (!box)
+        return "not a message box: " + modal.objectName();
+    return box->windowTitle() + " | " + box->text() +
+           (box->icon() == QMessageBox::Warning ? " | warning" : "");
 }
 
 // The main window as the user sees it; every message is recorded in `messages` instead.
