@@ -16,30 +16,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A temporary folder and in it the path of an LED tree, not yet made.
+struct Tree {
+    QTemporaryDir folder;
+    fs::path root = fs::path(folder.path().toStdString()) / "leds";
+};
+
 // Lays out one LED under root from "name=text" (its brightness file holds text), "name->text"
-// (the same, in a device folder that root links to, as sysfs does), "name/" (brightness is a
-// folder) or a bare "name" (no brightness file).
-bool addLed(const fs::path& root, const fs::path& devices, const QString& description) {
+// (the same, in a device folder beside root that root links to, as sysfs does), "name/"
+// (brightness is a folder) or a bare "name" (no brightness file).
+bool addLed(const fs::path& root, const QString& description) {
     const bool linked = description.contains(QLatin1String("->"));
-    const auto parts = description.split(linked ? QStringLiteral("->") : QStringLiteral("="));
-    QString name = parts[0];
-    const bool folder = name.endsWith('/');
-    if (folder)
-        name.chop(1);
-    const fs::path led = (linked ? devices : root) / name.toStdString();
+    const QStringList parts =
+        description.split(linked ? QStringLiteral("->") : QStringLiteral("="));
+    const bool folder = parts[0].endsWith('/');
+    const std::string name = parts[0].chopped(folder ? 1 : 0).toStdString();
+    const fs::path led = (linked ? root.parent_path() / "devices" : root) / name;
     std::error_code error;
     fs::create_directories(led, error);
     if (linked)
-        fs::create_directory_symlink(led, root / name.toStdString(), error);
+        fs::create_directory_symlink(led, root / name, error);
     if (folder)
         fs::create_directory(led / "brightness", error);
-    if (error)
-        return false;
-    if (parts.size() > 1) {
+    if (parts.size() > 1)
         std::ofstream(led / "brightness") << parts[1].toStdString();
-        return fs::exists(led / "brightness");
-    }
-    return true;
+    return !error && (parts.size() == 1 || fs::exists(led / "brightness"));
 }
 
 QString describe(const std::optional<bool>& state) {
@@ -84,24 +85,18 @@ private slots:
     void fromTree() {
         QFETCH(QStringList, leds);
         QFETCH(QString, expected);
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const fs::path root = fs::path(folder.path().toStdString()) / "leds";
-        const fs::path devices = fs::path(folder.path().toStdString()) / "devices";
-        QVERIFY(fs::create_directory(root));
+        const Tree tree;
+        QVERIFY(fs::create_directory(tree.root));
         for (const QString& led : leds)
-            QVERIFY2(addLed(root, devices, led), qPrintable(led));
-        QCOMPARE(describe(platform::numLockFromLeds(root)), expected);
+            QVERIFY2(addLed(tree.root, led), qPrintable(led));
+        QCOMPARE(describe(platform::numLockFromLeds(tree.root)), expected);
     }
 
     void missingTree() {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const fs::path root = fs::path(folder.path().toStdString()) / "leds";
-        QCOMPARE(describe(platform::numLockFromLeds(root)), "unknown");
-        // A file where the folder should be.
-        std::ofstream(root) << "input3::numlock\n";
-        QCOMPARE(describe(platform::numLockFromLeds(root)), "unknown");
+        const Tree tree;
+        QCOMPARE(describe(platform::numLockFromLeds(tree.root)), "unknown");
+        std::ofstream(tree.root) << "input3::numlock\n"; // a file where the folder should be
+        QCOMPARE(describe(platform::numLockFromLeds(tree.root)), "unknown");
     }
 
     // The headless platform the suite runs on has no keyboard: whatever this machine's LEDs
@@ -111,13 +106,10 @@ private slots:
     // Where only the LEDs tell, nothing is read while nothing happens; a key in our window, or
     // our window becoming active, shows the state the LEDs have then.
     void panelReadsLedsWhenLookedAt() {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const fs::path root = fs::path(folder.path().toStdString()) / "leds";
-        QVERIFY(fs::create_directory(root));
-        QVERIFY(addLed(root, root, "input3::numlock=0\n"));
+        const Tree tree;
+        QVERIFY(addLed(tree.root, "input3::numlock=0\n"));
         const auto setLed = [&](const char* brightness) {
-            std::ofstream(root / "input3::numlock" / "brightness") << brightness;
+            std::ofstream(tree.root / "input3::numlock" / "brightness") << brightness;
         };
 
         QWidget window;
@@ -126,7 +118,7 @@ private slots:
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(field);
         layout->addWidget(label);
-        new NumLockPanel(label, root);
+        new NumLockPanel(label, tree.root);
         QWidget other;
         window.show();
         other.show();
