@@ -72,16 +72,15 @@ private slots:
         QTest::addColumn<QString>("button");
         const std::pair<const char*, numtext::NumberLocale> locales[] = {
             {"full stop", numtext::fullStopLocale}, {"comma", numtext::commaLocale}};
+        const std::tuple<const char*, int, const char*> rows[] = {
+            {"txtGrados3", 2, "cmdDecADec1"},
+            {"txtCelsius", 0, "cmdCelsius"},
+            {"txtMedidas2", 2, "cmdMedidas1"}};
         for (const auto& [name, locale] : locales)
-            for (const char* way : {"tab", "key", "menu"}) {
-                const QString tag = QStringLiteral(" %1, %2").arg(way, name);
-                QTest::newRow(qPrintable("txtGrados3 to page 3 by" + tag))
-                    << locale << "txtGrados3" << 2 << way << "cmdDecADec1";
-                QTest::newRow(qPrintable("txtCelsius to page 1 by" + tag))
-                    << locale << "txtCelsius" << 0 << way << "cmdCelsius";
-                QTest::newRow(qPrintable("txtMedidas2 to page 3 by" + tag))
-                    << locale << "txtMedidas2" << 2 << way << "cmdMedidas1";
-            }
+            for (const char* way : {"tab", "key", "menu"})
+                for (const auto& [field, page, button] : rows)
+                    QTest::addRow("%s to page %d by %s, %s", field, page + 1, way, name)
+                        << locale << field << page << way << button;
     }
 
     void changeOfPageKeepsTheEnterTarget() {
