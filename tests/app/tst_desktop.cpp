@@ -2,15 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a desktop: what a screen reader says, and the window at the scale the
 // environment gives (the suite runs it at 1x, 1.5x and 2x with QT_SCALE_FACTOR): every text fits
-// its control, nothing overlaps, pictures get pixels for the scale.
+// its control, nothing overlaps, pictures get pixels for the scale; and the colours the program
+// gives its texts read on their background, by 4.5 : 1 at least, in a light and in a dark theme
+// and after a switch while the windows are open.
 #include "about/frmabout.h"
 #include "app/icons.h"
 #include "helpers/window_test.h"
+#include "platform/theme.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStyle>
+
+using theme::contrastRatio;
 
 namespace {
 
@@ -55,6 +60,24 @@ bool textFits(QWidget* control) {
     return true;
 }
 
+// A dark theme as the desktop gives one: light text on a dark grey window.
+const QPalette dark(QColor(53, 53, 53));
+
+void switchTo(const QPalette& palette, QWidget* window) {
+    QApplication::setPalette(palette);
+    QTRY_COMPARE(window->palette().color(QPalette::Window), palette.color(QPalette::Window));
+    QCoreApplication::processEvents();
+}
+
+void expectReadable(const QList<QLabel*>& labels) {
+    for (QLabel* label : labels) {
+        const QColor text = label->palette().color(QPalette::WindowText);
+        const QColor back = label->palette().color(QPalette::Window);
+        QVERIFY2(contrastRatio(text, back) >= theme::readableContrast,
+                 qPrintable(label->objectName() + ": " + text.name() + " on " + back.name()));
+    }
+}
+
 } // namespace
 
 class DesktopTest : public QObject {
@@ -70,6 +93,11 @@ private slots:
         const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
         QCOMPARE(window_.devicePixelRatioF(), scale);
         QCOMPARE(window_.grab().size(), window_.size() * scale);
+    }
+
+    void cleanup() { // back to the light theme
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QCoreApplication::processEvents();
     }
 
     // Every part of the window at the scale of this run (the pages, the controls below them, the
@@ -110,6 +138,33 @@ private slots:
                 QCOMPARE(pixmap.size(), QSize(16, 16) * scale);
                 QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(16, 16));
             }
+    }
+
+    void theRuleOfTheNearestColour() {
+        // A colour that reads stays; one that does not moves the least it must, keeping its hue.
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(theme::readable(QColor(0, 0, 128), Qt::white), QColor(0, 0, 128));
+        const QColor red = theme::readable(QColor(255, 0, 0), QColor(239, 239, 239));
+        QVERIFY(contrastRatio(red, QColor(239, 239, 239)) >= 4.5);
+        QVERIFY(contrastRatio(red, QColor(239, 239, 239)) < 4.6);
+        QCOMPARE(red.hslHue(), 0);
+        QVERIFY(red.lightness() < 128); // darker on a light background
+        const QColor grey = theme::readable(QColor(64, 64, 64), QColor(53, 53, 53));
+        QVERIFY(grey.lightness() > 64 && grey.hslSaturation() == 0); // lighter on a dark one
+        QVERIFY(contrastRatio(grey, QColor(53, 53, 53)) < 4.6);
+    }
+
+    // The designed colours stay where they read; a dark theme, and the way back, recolour the
+    // window while it is open.
+    void aboutWindowInEveryTheme() {
+        about_.show();
+        const QList<QLabel*> labels{about_.lblTitle, about_.Label1, about_.Label5};
+        expectReadable(labels);
+        QCOMPARE(about_.lblTitle->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        switchTo(dark, &about_);
+        expectReadable(labels);
+        switchTo(QApplication::style()->standardPalette(), &about_);
+        QCOMPARE(about_.lblTitle->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     }
 };
 
