@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -115,9 +114,6 @@ private slots:
         QWidget window;
         auto* field = new QLineEdit(&window);
         auto* label = new QLabel(QStringLiteral("NUM"), &window);
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(field);
-        layout->addWidget(label);
         new NumLockPanel(label, tree.root);
         QWidget other;
         window.show();

@@ -18,8 +18,6 @@ Q_DECLARE_METATYPE(numtext::NumberLocale)
 
 namespace apptest {
 
-inline const QString ordinal = QStringLiteral("\u00BA"); // "º", never the degree sign U+00B0
-
 // Names written one after another with blanks between them.
 inline QStringList names(const char* list) {
     return QString::fromUtf8(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
