@@ -1,23 +1,48 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program on a desktop: what a screen reader says, and the window at the scale the
-// environment gives (the suite runs it at 1x, 1.5x and 2x with QT_SCALE_FACTOR): every text fits
-// its control, nothing overlaps, pictures get pixels for the scale; and the colours the program
-// gives its texts read on their background, by 4.5 : 1 at least, in a light and in a dark theme
-// and after a switch while the windows are open.
+// The program on a desktop: the main window as it opens (its named controls, opening texts and
+// focus ring), what a screen reader says, and the window at the scale the environment gives (the
+// suite runs it at 1x, 1.5x and 2x with QT_SCALE_FACTOR): every text fits its control, nothing
+// overlaps, pictures get pixels for the scale; and the colours the program gives its texts read on
+// their background, by 4.5 : 1 at least, in a light and in a dark theme and after a switch while
+// the windows are open.
 #include "about/frmabout.h"
 #include "app/icons.h"
 #include "helpers/window_test.h"
 #include "platform/theme.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
+#include <algorithm>
+#include <map>
 
 using theme::contrastRatio;
 
 namespace {
+
+using apptest::names;
+
+// The controls of each page in the order of the form.
+const QStringList pages[] = {
+    names("txtGrados1 txtMinutos1 txtSegundos1 cmdGradosDecASexa cmdGradosSexADec txtGrados2 "
+          "cmdCopiar1 cmdPegar1 txtHoras1 txtMinutos2 txtSegundos2 cmdHorasDecASex cmdHorasSexADec "
+          "txtHoras2 comGrados3 cmdCopiar2 cmdPegar2 txtGrados3 comGrados1 cmdDecADec1 txtGrados4 "
+          "comGrados2 txtHoras3 comHoras1 cmdDecADec2 txtHoras4 comHoras2"),
+    names("txtMedidas1 comMedidas1 cmdMedidas1 txtMedidas2 comMedidas2 txtMedidas3 comMedidas3 "
+          "cmdMedidas2 txtMedidas4 comMedidas4 cmdPegar3 cmsCopiar3"),
+    names("txtCelsius cmdCelsius txtFahrenheit cmdFahrenheit txtKelvin cmdKelvin sldHumedad")};
+
+// The name the focus ring uses for a widget: the tab strip stands for the tab control.
+QString focusName(QWidget* widget) {
+    if (qobject_cast<QTabBar*>(widget))
+        return widget->parentWidget()->objectName();
+    return widget ? widget->objectName() : QStringLiteral("<none>");
+}
 
 // Where a label draws its text, as one line. The NUM panel is measured bold, as it is while
 // Num Lock is on.
@@ -83,7 +108,7 @@ void expectReadable(const QList<QLabel*>& labels) {
 class DesktopTest : public QObject {
     Q_OBJECT
 
-    apptest::Window window_;
+    apptest::Window window_; // as it opened until everyPart
     frmAbout about_{about::SysInfoServices{}, &window_};
 
 private slots:
@@ -98,6 +123,61 @@ private slots:
     void cleanup() { // back to the light theme
         QApplication::setPalette(QApplication::style()->standardPalette());
         QCoreApplication::processEvents();
+    }
+
+    // Other tools find controls by name: each name once in the window, on the kind of object its
+    // first three letters say.
+    void everyControlByNameAndKind() {
+        const QStringList all =
+            pages[0] + pages[1] + pages[2] +
+            names("cmdLimpiar tabFichas cmdSalir StatusBar mnuFunciones mnuHoras mnuDistancias "
+                  "mnuTemperatura mnuDivision1 mnuSalir mnuAcercaDe labNum labHorasyGrados "
+                  "labHoras1 labMinutos2 labSegundos2 labGrados1 labMinutos1 labSegundos1 "
+                  "labGrados2 labMedidas labTemperaturas labCelcius labFahrenheit labKelvin "
+                  "labHumedad1 labHumedad labRocio1 labRocio labAvisoRocio");
+        const std::map<QString, const char*> kinds{
+            {"txt", "QLineEdit"},   {"com", "QComboBox"},  {"cmd", "QPushButton"},
+            {"cms", "QPushButton"}, {"lab", "QLabel"},     {"mnu", "QAction"},
+            {"sld", "QSlider"},     {"tab", "QTabWidget"}, {"Sta", "QStatusBar"}};
+        for (const QString& name : all) {
+            const char* kind = name == "mnuFunciones" ? "QMenu" : kinds.at(name.left(3));
+            const QList<QObject*> found = window_.findChildren<QObject*>(name);
+            QVERIFY2(found.size() == 1 && found.first()->inherits(kind), qPrintable(name));
+        }
+    }
+
+    void openingTexts() {
+        QCOMPARE(window_.tabFichas->currentIndex(), 0);
+        QVERIFY(window_.txtGrados1->isVisible());
+        for (const QString& name : apptest::textFields)
+            QVERIFY2(window_.controlText(name).isEmpty(), qPrintable(name));
+        QCOMPARE(window_.texts({"labHumedad", "labRocio", "labAvisoRocio"}),
+                 QStringList({"50 %", "-", ""}));
+        // Enter presses nothing until a field chooses a button; no button takes Enter for itself.
+        QCOMPARE(window_.defaultButton(), nullptr);
+        for (QPushButton* button : window_.centralWidget()->findChildren<QPushButton*>())
+            QVERIFY2(!button->isDefault() && !button->autoDefault(),
+                     qPrintable(button->objectName()));
+    }
+
+    // From the control the window opens on, Tab visits the current page only, in the order of the
+    // form, and comes back round; Shift+Tab walks the same ring backwards.
+    void focusRing() {
+        for (int page = 0; page < 3; ++page) {
+            apptest::Window window;
+            window.tabFichas->setCurrentIndex(page);
+            const auto ring = names("cmdLimpiar tabFichas") + pages[page] + names("cmdSalir");
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+                QStringList visited{focusName(QApplication::focusWidget())};
+                while (visited.size() <= ring.size()) {
+                    QTest::keyClick(QApplication::focusWidget(), key);
+                    visited << focusName(QApplication::focusWidget());
+                }
+                if (key == Qt::Key_Backtab) // the same ring the other way round
+                    std::reverse(visited.begin(), visited.end());
+                QCOMPARE(visited, ring + ring.first(1));
+            }
+        }
     }
 
     // Every part of the window at the scale of this run (the pages, the controls below them, the
