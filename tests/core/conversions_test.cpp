@@ -151,12 +151,11 @@ TEST_P(DistanceTest, Converts) {
         }
         expectTexts(form, {{k.source, row[6]}, {k.result, row[7]}});
         EXPECT_TRUE(messagesOf(form.outcome()).empty());
-        if (&k == &L) { // the source is written only when it is reset
+        if (&k == &L) // the source is written only when it is reset
             EXPECT_EQ(wasWritten(form.outcome(), k.source), row[2] != row[6]);
-        } else { // both fields are masked last, the source first
+        else // both fields are masked last, the source first
             EXPECT_EQ(std::vector(written.end() - 2, written.end()),
                       (std::vector<std::string>{k.source, k.result}));
-        }
     }
 }
 

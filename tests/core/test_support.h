@@ -79,10 +79,8 @@ inline std::vector<Row> readTable(const std::string& file) {
         if (line == 1 || text.empty() || text[0] == '#')
             continue;
         Row row{file, line, {}};
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = text.find('\t', start)) != std::string::npos; start = tab + 1)
-            row.cells.push_back(text.substr(start, tab - start));
-        row.cells.push_back(text.substr(start));
+        for (std::size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1)
+            row.cells.push_back(text.substr(start, (tab = text.find('\t', start)) - start));
         rows.push_back(std::move(row));
     }
     EXPECT_FALSE(rows.empty()) << file;
