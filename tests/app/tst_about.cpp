@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About window: opened modally from the main window, loaded afresh each time and closed with
-// Escape; its button finding and starting the system-information tool: the search through both
-// registry keys against a registry held in memory, the box that tells the user when the tool is
-// nowhere to be found, and the system services underneath.
+// The About window: opened modally from the main window, loaded afresh each time, closed with
+// Escape; its button: the tool searched through both registry keys of a registry held in memory,
+// the box that says it is nowhere to be found, and the system services underneath.
 #include "about/frmabout.h"
 #include "helpers/window_test.h"
 #include "platform/system.h"
@@ -27,6 +26,7 @@ class FakeRegistry final : public platform::Registry {
 public:
     std::map<std::string, std::map<std::string, std::pair<std::uint32_t, QByteArray>>> keys;
     std::map<Key, std::string> open; // handles given out and not yet closed
+    Key lastKey = 100;
 
     long openKey(platform::RegistryRoot root, std::string_view path, std::uint32_t access,
                  Key& key) override {
@@ -34,7 +34,7 @@ public:
             return platform::statusNotFound;
         if (access & platform::keyWriteRights)
             return platform::statusAccessDenied;
-        open[key = ++opened_] = path;
+        open[key = ++lastKey] = path;
         return platform::statusSuccess;
     }
     long queryValue(Key key, std::string_view name, std::uint32_t& type, std::byte* buffer,
@@ -53,9 +53,6 @@ public:
         return platform::statusSuccess;
     }
     void closeKey(Key key) override { open.erase(key); }
-
-private:
-    Key opened_ = 100;
 };
 
 // A shell script that leaves a mark beside itself when it runs: a file of its name and ".started".

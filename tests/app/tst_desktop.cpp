@@ -148,7 +148,6 @@ private slots:
 
     void openingTexts() {
         QCOMPARE(window_.tabFichas->currentIndex(), 0);
-        QVERIFY(window_.txtGrados1->isVisible());
         for (const QString& name : apptest::textFields)
             QVERIFY2(window_.controlText(name).isEmpty(), qPrintable(name));
         QCOMPARE(window_.texts({"labHumedad", "labRocio", "labAvisoRocio"}),

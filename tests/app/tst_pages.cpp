@@ -25,7 +25,14 @@ QString inLocale(QString text, const QLocale& locale) {
     return text.replace('.', locale.decimalPoint()).replace(QChar(1), locale.negativeSign());
 }
 
+// A row of the conversions table: see conversions_data.
+struct Conversion {
+    const char *given, *where, *spoken, *after = "", *told = "";
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Conversion)
 
 class PagesTest : public QObject {
     Q_OBJECT
@@ -39,14 +46,8 @@ private slots:
     // and an Arabic locale; a row that starts from another's results reads them back.
     void conversions_data() {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("given");
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("spoken");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("told");
-        const struct {
-            const char *given, *where, *spoken, *after = "", *told = "";
-        } rows[] = {
+        QTest::addColumn<Conversion>("row");
+        const Conversion rows[] = {
             {"txtGrados1=10 txtMinutos1=30 txtSegundos1=36", "txtSegundos1", "10.51 grados"},
             {"txtGrados2=123.456", "txtGrados2", "123 grados, 27 minutos, 21.60 segundos"},
             {"txtGrados1=123 txtMinutos1=27 txtSegundos1=21.60", "txtSegundos1", "123.456 grados"},
@@ -88,20 +89,14 @@ private slots:
             {"Persian", QLocale(QLocale::Persian, QLocale::Iran)},
             {"Arabic", QLocale(QLocale::Arabic, QLocale::Egypt)}};
         for (const auto& [name, locale] : locales)
-            for (const auto& row : rows)
-                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row.given, name)))
-                    << locale << apptest::names(row.given) << QString::fromLatin1(row.where)
-                    << QString::fromUtf8(row.spoken) << QString::fromUtf8(row.after)
-                    << QString::fromUtf8(row.told);
+            for (const Conversion& row : rows)
+                QTest::addRow("%s, %s", row.given, name) << locale << row;
     }
 
     void conversions() {
         QFETCH(QLocale, locale);
-        QFETCH(QStringList, given);
-        QFETCH(QString, where);
-        QFETCH(QString, spoken);
-        QFETCH(QString, after);
-        QFETCH(QString, told);
+        QFETCH(Conversion, row);
+        const QStringList given = apptest::names(row.given);
         const auto local = [&](const QString& text) { return inLocale(text, locale); };
         apptest::Window window(numberLocaleOf(locale));
         // "name=text": the control shows the text, in the locale's forms.
@@ -124,7 +119,7 @@ private slots:
                     QTest::sendKeyEvent(QTest::Click, window.get(name), Qt::Key_unknown, QString(c),
                                         Qt::NoModifier);
         }
-        auto* control = window.get<QWidget>(where);
+        auto* control = window.get<QWidget>(row.where);
         apptest::focusOn(control);
         // What the window's announcer says, and what a screen reader reads of it.
         auto* announcer = window.findChild<Announcer*>();
@@ -136,13 +131,15 @@ private slots:
             QCOMPARE(heard.last(), text);
         });
         QTest::keyClick(control, qobject_cast<QSlider*>(control) ? Qt::Key_Right : Qt::Key_Return);
-        if (spoken != "*") // "*": not looked at
-            QCOMPARE(heard, QStringList{local(spoken)});
+        if (row.spoken != std::string_view("*")) // "*": not looked at
+            QCOMPARE(heard, QStringList{local(QString::fromUtf8(row.spoken))});
         QCOMPARE(QApplication::focusWidget(), control);
-        std::ranges::for_each(after.split('|', Qt::SkipEmptyParts), expectShown);
-        QCOMPARE(window.messages,
-                 told.isEmpty() ? QStringList()
-                                : QStringList{"Valor fuera de rango | " + told + " | warning"});
+        std::ranges::for_each(QString::fromUtf8(row.after).split('|', Qt::SkipEmptyParts),
+                              expectShown);
+        QCOMPARE(window.messages, *row.told
+                                      ? QStringList{"Valor fuera de rango | " +
+                                                    QString::fromUtf8(row.told) + " | warning"}
+                                      : QStringList());
     }
 
     // Without a recording sink the window shows a real QMessageBox; once it is closed, the focus
