@@ -19,15 +19,13 @@ namespace {
 // chooses its item of the Opciones menu.
 void changePage(frmPrincipal& window, int page, const QString& way) {
     QTabBar* strip = window.tabFichas->tabBar();
-    if (way == "tab") {
+    if (way == "tab")
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(page).center());
-    } else if (way == "key") {
-        const Qt::Key letters[] = {Qt::Key_H, Qt::Key_D, Qt::Key_T};
-        QTest::keyClick(QApplication::focusWidget(), letters[page], Qt::AltModifier);
-    } else {
-        QAction* const menus[] = {window.mnuHoras, window.mnuDistancias, window.mnuTemperatura};
-        menus[page]->trigger();
-    }
+    else if (way == "key")
+        QTest::keyClick(QApplication::focusWidget(),
+                        std::array{Qt::Key_H, Qt::Key_D, Qt::Key_T}[page], Qt::AltModifier);
+    else
+        std::array{window.mnuHoras, window.mnuDistancias, window.mnuTemperatura}[page]->trigger();
     QCOMPARE(window.tabFichas->currentIndex(), page);
 }
 
