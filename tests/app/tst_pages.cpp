@@ -180,7 +180,7 @@ private slots:
 
     // A slider move converts an empty Celsius field once, as if 0 had been typed; that
     // conversion refreshes the read-out once more, nested, and converts no further. Every key
-    // then rewrites the read-out, also one that meets the end of the track.
+    // then rewrites the read-out, also one that meets the end of the track; Limpiar follows it.
     void sliderKeys_data() {
         QTest::addColumn<numtext::NumberLocale>("locale");
         QTest::newRow("full stop") << numtext::fullStopLocale;
@@ -223,6 +223,20 @@ private slots:
             QCOMPARE(window.texts({"labHumedad", "labRocio", "labAvisoRocio"}).join('|'),
                      loc(readOut));
         }
+
+        // Limpiar, here by Enter on it while a field's button is the default (a push button with
+        // the focus takes Enter itself), empties every field and the dew point's labels.
+        for (const QString& name : apptest::textFields)
+            window.get(name)->setText("9");
+        window->labHumedad->clear();
+        apptest::focusOn(window->txtGrados1);
+        QSignalSpy conversions(window->cmdGradosSexADec, &QPushButton::clicked);
+        apptest::focusOn(window->cmdLimpiar);
+        QTest::keyClick(window->cmdLimpiar, Qt::Key_Return);
+        QCOMPARE(conversions.count(), 0);
+        for (const QString& name : apptest::textFields)
+            QVERIFY2(window.get(name)->text().isEmpty(), qPrintable(name));
+        QCOMPARE(window.texts({"labHumedad", "labRocio", "labAvisoRocio"}).join('|'), "100 %|-|-");
         QVERIFY(window.messages.isEmpty());
     }
 
@@ -302,26 +316,6 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("0.6214"));
         QCOMPARE(field->selectedText(), field->text());
         QCOMPARE(window.defaultButton(), window.get<QPushButton>(controls[4]));
-    }
-
-    // Limpiar, here by Enter on it while a field's button is the default: a push button with the
-    // focus takes Enter itself.
-    void clearFollowsTheSlider() {
-        apptest::Window window;
-        for (const QString& name : apptest::textFields)
-            window.get(name)->setText("9");
-        apptest::focusOn(window.sldHumedad);
-        QTest::keyClick(window.sldHumedad, Qt::Key_PageUp);
-        window.labHumedad->clear();
-        apptest::focusOn(window.txtGrados1);
-        QSignalSpy conversions(window.cmdGradosSexADec, &QPushButton::clicked);
-        apptest::focusOn(window.cmdLimpiar);
-        QTest::keyClick(window.cmdLimpiar, Qt::Key_Return);
-        QCOMPARE(conversions.count(), 0);
-        for (const QString& name : apptest::textFields)
-            QVERIFY2(window.get(name)->text().isEmpty(), qPrintable(name));
-        QCOMPARE(window.texts({"labHumedad", "labRocio", "labAvisoRocio"}),
-                 QStringList({"60 %", "-", "-"}));
     }
 };
 
