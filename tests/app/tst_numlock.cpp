@@ -43,9 +43,7 @@ bool addLed(const fs::path& root, const QString& description) {
 }
 
 QString describe(const std::optional<bool>& state) {
-    return !state   ? QStringLiteral("unknown")
-           : *state ? QStringLiteral("on")
-                    : QStringLiteral("off");
+    return !state ? "unknown" : *state ? "on" : "off";
 }
 
 } // namespace

@@ -272,8 +272,9 @@ private slots:
     }
 
     // The result fields of the unit change keep the button chosen before, none at start-up; Enter
-    // in a unit list converts again from the source.
-    void enterInAResultField() {
+    // in a unit list converts again from the source. A click into a field selects all it holds
+    // too, though the press places the caret after the focus arrives.
+    void enterInAResultFieldAndClicks() {
         apptest::Window window;
         apptest::typeAndEnter(window.txtHoras4, "7");
         QCOMPARE(window.defaultButton(), nullptr);
@@ -283,16 +284,10 @@ private slots:
         apptest::focusOn(window.comMedidas2);
         QTest::keyClick(window.comMedidas2, Qt::Key_Return);
         QCOMPARE(window.txtMedidas2->text(), QStringLiteral("0.7874"));
-    }
-
-    // A click into a field selects all it holds too, though the press places the caret after
-    // the focus arrives.
-    void aClickSelectsTheWholeText() {
-        apptest::Window window;
-        window.txtHoras2->setText("12.5");
-        QTest::mouseClick(window.txtHoras2, Qt::LeftButton, {}, QPoint(4, 8));
-        QTRY_COMPARE(window.txtHoras2->selectedText(), QStringLiteral("12.5"));
-        QCOMPARE(window.defaultButton(), window.cmdHorasDecASex);
+        window.txtMedidas3->setText("12.5");
+        QTest::mouseClick(window.txtMedidas3, Qt::LeftButton, {}, QPoint(4, 8));
+        QTRY_COMPARE(window.txtMedidas3->selectedText(), QStringLiteral("12.5"));
+        QCOMPARE(window.defaultButton(), window.cmdMedidas2);
     }
 
     // Copy and paste give the field the focus and select it; a paste replaces all the field held.
