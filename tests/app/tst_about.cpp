@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr const char* toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr const char* folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const QString unavailable =
     QStringLiteral("Tarabel | La información del sistema no está disponible en este momento");
 
@@ -128,9 +126,10 @@ private slots:
         QFETCH(QStringList, events);
         FakeRegistry registry;
         if (!tool.isNull())
-            registry.keys[toolKey]["PATH"] = {type, tool};
+            registry.keys["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"]["PATH"] = {type, tool};
         if (!folder.isNull())
-            registry.keys[folderKey]["MSINFO"] = {platform::typeString, folder};
+            registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {
+                platform::typeString, folder};
         QStringList seen;
         const auto record = [&](const char* event, const std::string& path) {
             seen << event + QString::fromStdString(path);
@@ -178,8 +177,8 @@ private slots:
     void desktopTool_data() {
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QString>("started");
-        QTest::newRow("all four") << QStringList{"gnome-system-monitor", "hardinfo", "hardinfo2",
-                                                 "kinfocenter"}
+        QTest::newRow("all four") << apptest::names(
+                                         "gnome-system-monitor hardinfo hardinfo2 kinfocenter")
                                   << "kinfocenter";
         QTest::newRow("two") << QStringList{"gnome-system-monitor", "hardinfo"} << "hardinfo";
         QTest::newRow("none") << QStringList{} << QString();

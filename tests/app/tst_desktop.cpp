@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Proyecto Tarabel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program on a desktop: the main window as it opens (its named controls, opening texts and
-// focus ring), what a screen reader says, and the window at the scale the environment gives (the
-// suite runs it at 1x, 1.5x and 2x with QT_SCALE_FACTOR): every text fits its control, nothing
-// overlaps, pictures get pixels for the scale; and the colours the program gives its texts read on
-// their background, by 4.5 : 1 at least, in a light and in a dark theme and after a switch while
-// the windows are open.
+// The program on a desktop: the main window as it opens (named controls, opening texts, focus
+// ring); what a screen reader says; the window at the scale of the run (1x, 1.5x and 2x by
+// QT_SCALE_FACTOR): every text fits, nothing overlaps, pictures get pixels for the scale; and text
+// colours that read on their background (4.5 : 1) in a light and a dark theme, switched while open.
 #include "about/frmabout.h"
 #include "app/icons.h"
 #include "helpers/window_test.h"

@@ -67,8 +67,7 @@ private slots:
             {"only other LEDs lit",
              "input3::capslock=1 input3::scrolllock=1 input3::numlockx=1 numlock=1 phy0-led=1",
              "unknown"},
-            // A file that does not hold a plain number tells nothing; a readable keyboard still
-            // does.
+            // A file that holds no plain number tells nothing; a readable keyboard still does.
             {"garbage", "input3::numlock=on\n", "unknown"},
             {"brightness is a folder", "input3::numlock/", "unknown"},
             {"broken keyboard beside a lit one", "input3::numlock/ input9::numlock->1\n", "on"},
@@ -120,8 +119,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         field->setFocus();
         const auto shown = [label] {
-            return QStringLiteral("%1 %2").arg(label->accessibleName(),
-                                               label->font().bold() ? "bold" : "normal");
+            return label->accessibleName() + (label->font().bold() ? " bold" : " normal");
         };
         QCOMPARE(shown(), "Bloq Num desactivado normal");
 

@@ -81,8 +81,6 @@ private slots:
             activate();
     }
 
-    void cleanupTestCase() { window_.reset(); }
-
     // Num Lock pressed in the window lights the panel, and pressed again dims it, within 100 ms
     // of the key.
     void followsTheKey() {

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pages through their real widgets: a conversion of each kind in four locales and what a
 // screen reader hears of it, the range warning and the floating-point fault through the window's
-// message seam, a real message box without one, a mistaken conversion, and the slider's keys; and
-// the services around the conversions: select-on-focus and the button Enter presses, copy and
-// paste through the clipboard, and Limpiar.
+// message seam, a real message box without one, a mistaken conversion, the slider's keys; and the
+// services around them: select-on-focus and the button Enter presses, copy and paste, Limpiar.
 #include "helpers/window_test.h"
 
 #include "app/qtlocale.h"

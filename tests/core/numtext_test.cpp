@@ -5,8 +5,7 @@
 // number_texts.tsv under each. Columns: kind, mask, input, expected, value. Kinds: G general
 // number text and F display mask of a value (written in C syntax), S display mask of a text, N
 // number test ("yes" or "no") with the value read in the last column. A row of any other kind
-// fails. Last, number text beyond the vectors: separators of other lengths, digits of other
-// scripts.
+// fails.
 #include "test_support.h"
 
 #include <charconv>
@@ -99,6 +98,7 @@ TEST_P(NumberTextVectors, DecidedPoints) {
 
 INSTANTIATE_FOR_EVERY_LOCALE(NumberTextVectors);
 
+// Number text beyond the vectors: separators of other lengths, digits of other scripts.
 TEST(NumberTextOtherLocales, SeparatorsOfAnyLength) {
     const numtext::NumberLocale narrowSpace{",", "\u202F"};
     const numtext::NumberLocale arabic{"\u066B", "\u066C"};
