@@ -98,12 +98,13 @@ convert::Outcome frmPrincipal::run(const convert::Conversion& conversion) {
         texts.emplace(name, controlText(control).toStdString());
     }
     convert::Form form(locale_, std::move(texts));
+    const convert::Outcome& outcome = conversion.run(form);
     // A conversion that names a field it did not declare comes back with nothing to apply.
-    if (const auto& outcome = conversion.run(form); !outcome.undeclared.empty())
+    if (!outcome.undeclared.empty())
         qWarning("%.*s names %s, which it does not declare", int(conversion.name.size()),
                  conversion.name.data(), outcome.undeclared.c_str());
-    applyOutcome(form.outcome());
-    return form.outcome();
+    applyOutcome(outcome);
+    return outcome;
 }
 
 void frmPrincipal::applyOutcome(const convert::Outcome& outcome) {
